@@ -1,0 +1,66 @@
+#pragma once
+
+#include "urllist/UrlRow.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace lumivane {
+
+/// Told of every change, so a view can follow the list.
+class UrlListObserver {
+public:
+    virtual ~UrlListObserver() = default;
+    virtual void rowsReset() = 0;
+    virtual void rowAppended(std::size_t index) = 0;
+    virtual void rowRemoved(std::size_t index) = 0;
+    virtual void rowChanged(std::size_t index) = 0;
+};
+
+enum class UrlColumn { number = 0, id = 1, url = 2, status = 3 };
+
+/// The work queue: rows addressed by their 0-based position from the top.
+class UrlList {
+public:
+    void setObserver(UrlListObserver* observer) { m_observer = observer; }
+
+    std::size_t count() const { return m_rows.size(); }
+    bool empty() const { return m_rows.empty(); }
+    const UrlRow& row(std::size_t index) const { return m_rows.at(index); }
+
+    /// Appends a row that is not selected.
+    void append(UrlRow row);
+    void clear();
+    void remove(std::size_t index);
+
+    void setNumber(std::size_t index, std::string number);
+    void setStatus(std::size_t index, std::string status);
+    void setSelected(std::size_t index, bool selected);
+
+    std::size_t selectedCount() const;
+    std::optional<std::size_t> firstSelected() const;
+
+    /// The bottom row's number read back as a decimal integer; 0 for an empty list.
+    long long lastNumber() const;
+
+    /// Sorts by a column's text byte by byte: the first sort is ascending, the
+    /// sort column again reverses, another column keeps the last direction.
+    void sortByColumn(UrlColumn column);
+    std::optional<UrlColumn> sortColumn() const { return m_sortColumn; }
+    bool sortAscending() const { return m_sortAscending; }
+
+    /// Grows whenever rows are added, removed or moved, so a holder of a row
+    /// position can tell that it may now name another row.
+    std::uint64_t layoutVersion() const { return m_layoutVersion; }
+
+private:
+    std::vector<UrlRow> m_rows;
+    UrlListObserver* m_observer = nullptr;
+    std::optional<UrlColumn> m_sortColumn;
+    bool m_sortAscending = true;
+    std::uint64_t m_layoutVersion = 0;
+};
+
+} // namespace lumivane
