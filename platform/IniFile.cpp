@@ -65,7 +65,7 @@ std::optional<KeyLine> keyLine(std::string_view line)
     const auto equals = line.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return KeyLine { trim(line.substr(0, equals)), trim(line.substr(equals + 1)) };
+    return KeyLine {trim(line.substr(0, equals)), trim(line.substr(equals + 1))};
 }
 
 struct Position {
@@ -74,8 +74,8 @@ struct Position {
     std::size_t sectionEnd = 0; // one past the last non-blank line of the section
 };
 
-Position locate(const std::vector<std::string>& lines, std::string_view section,
-    std::string_view key)
+Position locate(
+    const std::vector<std::string>& lines, std::string_view section, std::string_view key)
 {
     Position found;
     bool inside = false;
@@ -128,8 +128,8 @@ IniFile::IniFile(std::string path)
 {
 }
 
-std::string IniFile::readString(std::string_view section, std::string_view key,
-    const std::string& fallback) const
+std::string IniFile::readString(
+    std::string_view section, std::string_view key, const std::string& fallback) const
 {
     const auto lines = readLines(m_path);
     const auto found = locate(lines, section, key);

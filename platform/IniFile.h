@@ -16,8 +16,8 @@ public:
 
     const std::string& path() const { return m_path; }
 
-    std::string readString(std::string_view section, std::string_view key,
-        const std::string& fallback) const;
+    std::string readString(
+        std::string_view section, std::string_view key, const std::string& fallback) const;
     /// Decimal, or hexadecimal after "0x", "0X" or "$"; anything else gives the fallback.
     int readInteger(std::string_view section, std::string_view key, int fallback) const;
     /// An integer that is true when not 0.

@@ -70,7 +70,7 @@ void UrlList::setSelected(std::size_t index, bool selected)
         return;
     row.selected = selected;
     if (m_observer)
-        m_observer->rowChanged(index);
+        m_observer->rowSelectionChanged(index);
 }
 
 std::size_t UrlList::selectedCount() const

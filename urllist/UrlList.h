@@ -17,6 +17,7 @@ public:
     virtual void rowAppended(std::size_t index) = 0;
     virtual void rowRemoved(std::size_t index) = 0;
     virtual void rowChanged(std::size_t index) = 0;
+    virtual void rowSelectionChanged(std::size_t index) = 0;
 };
 
 enum class UrlColumn { number = 0, id = 1, url = 2, status = 3 };

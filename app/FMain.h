@@ -1,0 +1,132 @@
+#pragma once
+
+#include "app/SettingsPanel.h"
+#include "platform/MessageDialog.h"
+#include "urllist/UrlList.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class QTextBrowser;
+class QTimer;
+class QToolButton;
+
+namespace lumivane {
+
+class SettingsPanelWidget;
+class StatusBarWidget;
+class UrlListView;
+
+/// The main window. It holds the controls and forwards their events to the
+/// parts that do the work: the settings panel, the URL list, the batch runner,
+/// the brand presentation and the online client.
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    /// `programFolder` holds config.ini and the brand files; a null dialog
+    /// means the skinned message box.
+    explicit TfrmMain(std::string programFolder, std::unique_ptr<MessageDialog> dialog = nullptr);
+    ~TfrmMain() override;
+
+    const std::string& programFolder() const { return m_programFolder; }
+    std::string configPath() const;
+    MessageDialog& msgMain() { return *m_msgMain; }
+    UrlList& urlList() { return m_list; }
+    SettingsPanel& settings() { return m_settings; }
+    StatusBarWidget& statusBar() { return *m_statusBar; }
+    std::vector<std::string>& newsList() { return *m_newsList; }
+    const std::string& welcomePageText() const { return m_welcomePage; }
+
+    void LoadSettings();
+    void SaveSettings();
+    void LoadBrandProfile();
+    void centreBanners();
+
+    // Pages and controls, named as the rest of the program refers to them.
+    QTabWidget* pgcPrinc;
+    QWidget* stsWelcome;
+    QWidget* stsMain;
+    QTextBrowser* prfWelcome;
+    QPushButton* bsSkinButton1;
+    QPushButton* btnMakeMoney;
+    QPushButton* btnAbout;
+    QToolButton* btnNews;
+    QToolButton* btnUpdate;
+    QToolButton* btnHelp;
+    QWidget* panBanner;
+    QLabel* imgBanner;
+    QLabel* gifBanner;
+    QPushButton* btnAddURL;
+    QPushButton* btnImport;
+    QPushButton* btnExport;
+    QPushButton* btnStart;
+    QPushButton* btnStop;
+    SettingsPanelWidget* settingsPanel;
+    QTabWidget* bsSkinPageControl1;
+    UrlListView* lvwItems;
+    QPushButton* btnSelectAll;
+    QPushButton* btnClearSelection;
+    QPushButton* btnDeleteSelected;
+    QScrollArea* sbxSnapshotBrowser;
+    QWidget* stsBrowserPage;
+    QWidget* panLinks;
+    QLabel* lblLink1URL;
+    QLabel* lblLink2URL;
+    QTimer* Timer1;
+    QTimer* Timer2;
+
+public slots:
+    void bsSkinButton1Click();
+    void btnSelectAllClick();
+    void btnClearSelectionClick();
+    void btnDeleteSelectedClick();
+    void btnImportClick();
+    void btnExportClick();
+    void btnAddURLClick();
+    void btnStartClick();
+    void btnStopClick();
+    void btnMakeMoneyClick();
+    void btnAboutClick();
+    void btnNewsClick();
+    void btnUpdateClick();
+    void btnHelpClick();
+    void Timer1Timer();
+    void Timer2Timer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void buildWindow();
+    QWidget* buildWelcomePage();
+    QWidget* buildMainPage();
+    QWidget* buildTopBar();
+    QWidget* buildBannerStrip();
+    QWidget* buildCommandBar();
+    QWidget* buildInnerPages();
+    QWidget* buildLinkStrip();
+    void connectHandlers();
+
+    std::string m_programFolder;
+    std::unique_ptr<MessageDialog> m_msgMain;
+    UrlList m_list;
+    SettingsPanel m_settings;
+    StatusBarWidget* m_statusBar = nullptr;
+    std::unique_ptr<std::vector<std::string>> m_newsList;
+    std::string m_welcomePage;
+    bool m_shown = false;
+};
+
+} // namespace lumivane

@@ -1,0 +1,39 @@
+#include "ui/HtmlViewer.h"
+
+#include "ui/QtText.h"
+
+#include <QUrl>
+
+namespace lumivane {
+
+HtmlViewer::HtmlViewer(QWidget* parent)
+    : QTextBrowser(parent)
+    , m_opener(openWithDesktop)
+{
+    setReadOnly(true);
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (m_opener)
+            m_opener(fromQt(url.toString()));
+    });
+}
+
+void HtmlViewer::setHtmlSource(const std::string& html)
+{
+    setHtml(toQt(html));
+}
+
+void HtmlViewer::setLinkOpener(UrlOpener opener)
+{
+    m_opener = std::move(opener);
+}
+
+QVariant HtmlViewer::loadResource(int type, const QUrl& name)
+{
+    if (name.scheme() == QLatin1String("data"))
+        return QTextBrowser::loadResource(type, name);
+    return {};
+}
+
+} // namespace lumivane
