@@ -1,0 +1,4 @@
+#pragma once
+
+// The utility routines the windows call; the container file routines live in ContainerFiles.
+#include "brand/ContainerFiles.h"
