@@ -45,7 +45,8 @@ private:
         Method method, const std::string& url, const std::string& body, ReplyBodySink& sink);
     bool exchange(Method method, const HttpUrl& url, const std::string& body, ReplyBodySink& sink,
         bool lastAllowed, std::string& location);
-    bool connectTo(const HttpUrl& url, Method method);
+    /// True when a kept connection to the same server is reused.
+    bool connectTo(const HttpUrl& url, bool fresh);
     void closeConnection();
 
     MessagePump m_pump;
