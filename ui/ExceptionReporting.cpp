@@ -11,7 +11,7 @@ namespace lumivane {
 
 namespace {
 
-ExceptionReporting::Presenter& presenter()
+ExceptionReporting::Presenter& currentPresenter()
 {
     static ExceptionReporting::Presenter current;
     return current;
@@ -41,15 +41,20 @@ void ExceptionReporting::report(const std::string& message)
 {
     std::fprintf(stderr, "lumivane: error: %s\n", message.c_str());
     std::fflush(stderr);
-    if (presenter())
-        presenter()(message);
+    if (currentPresenter())
+        currentPresenter()(message);
     else
         showDialog(message);
 }
 
 void ExceptionReporting::setPresenter(Presenter newPresenter)
 {
-    presenter() = std::move(newPresenter);
+    currentPresenter() = std::move(newPresenter);
+}
+
+ExceptionReporting::Presenter ExceptionReporting::presenter()
+{
+    return currentPresenter();
 }
 
 void guarded(const std::function<void()>& action)

@@ -16,6 +16,7 @@ public:
     static void report(const std::string& message);
     /// The presenter shows the message to the user; the default is a modal dialog.
     static void setPresenter(Presenter presenter);
+    static Presenter presenter();
 };
 
 /// Runs an action; an exception ends it and goes to the exception reporting.

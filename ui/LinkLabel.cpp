@@ -10,7 +10,6 @@ LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
     , m_opener(openWithDesktop)
 {
-    setObjectName(QStringLiteral("LinkLabel"));
     setTextFormat(Qt::PlainText);
     QFont underlined = font();
     underlined.setUnderline(true);
