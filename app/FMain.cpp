@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -82,18 +83,14 @@ void TfrmMain::FormShow()
     }
     pgcPrinc->setCurrentIndex(0);
     if (!m_welcomePage.empty()) {
-        pgcPrinc->setTabVisible(pgcPrinc->indexOf(stsWelcome), false);
-        pgcPrinc->setCurrentIndex(0);
         prfWelcome->setHtml(toQt(m_welcomePage));
     } else {
-        pgcPrinc->removeTab(pgcPrinc->indexOf(stsWelcome));
+        pgcPrinc->removeWidget(stsWelcome);
         delete stsWelcome;
         stsWelcome = nullptr;
         prfWelcome = nullptr;
         bsSkinButton1 = nullptr;
-        pgcPrinc->setTabVisible(pgcPrinc->indexOf(stsMain), false);
     }
-    pgcPrinc->setTabVisible(pgcPrinc->indexOf(stsMain), false);
     pgcPrinc->setCurrentIndex(0);
     centreBanners();
     bsSkinPageControl1->setCurrentIndex(0);

@@ -13,6 +13,7 @@
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QStackedWidget;
 class QTabWidget;
 class QTextBrowser;
 class QTimer;
@@ -50,7 +51,8 @@ public:
     void centreBanners();
 
     // Pages and controls, named as the rest of the program refers to them.
-    QTabWidget* pgcPrinc;
+    /// Its pages never show tabs: the user moves between them only through buttons.
+    QStackedWidget* pgcPrinc;
     QWidget* stsWelcome;
     QWidget* stsMain;
     QTextBrowser* prfWelcome;

@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStyle>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -58,13 +58,11 @@ void TfrmMain::buildWindow()
     setWindowTitle(QStringLiteral("Lumivane"));
     resize(785, 591);
 
-    pgcPrinc = named(new QTabWidget(this), "pgcPrinc");
-    pgcPrinc->tabBar()->hide();
-    pgcPrinc->setDocumentMode(true);
+    pgcPrinc = named(new QStackedWidget(this), "pgcPrinc");
     stsWelcome = buildWelcomePage();
-    stsMain = buildMainPage();
-    pgcPrinc->addTab(stsWelcome, QString());
-    pgcPrinc->addTab(stsMain, QString());
+    buildMainPage();
+    pgcPrinc->addWidget(stsWelcome);
+    pgcPrinc->addWidget(stsMain);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -98,7 +96,7 @@ QWidget* TfrmMain::buildWelcomePage()
 
 QWidget* TfrmMain::buildMainPage()
 {
-    auto* page = named(new QWidget(this), "stsMain");
+    auto* page = stsMain = named(new QWidget(this), "stsMain");
     settingsPanel = named(new SettingsPanelWidget(m_settings, page), "panSettings");
     m_statusBar = named(new StatusBarWidget(page), "panStatus");
 

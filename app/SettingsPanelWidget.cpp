@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +26,9 @@ QSpinBox* makeSizeField(QWidget* parent, const char* name)
     field->setRange(INT_MIN, INT_MAX);
     field->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     field->setValue(0);
+    // The full integer range would make the field as wide as ten digits.
+    field->setMinimumWidth(64);
+    field->setMaximumWidth(90);
     return field;
 }
 
@@ -62,25 +66,27 @@ SettingsPanelWidget::SettingsPanelWidget(SettingsPanel& settings, QWidget* paren
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setVerticalSpacing(4);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(edtFolder, 1);
+    folderRow->addWidget(bsSkinButton6);
+    folderRow->addSpacing(12);
+    folderRow->addWidget(chkKeepAspectRatio);
+    folderRow->addWidget(chkSkip);
     grid->addWidget(label(this, "Output folder:"), 0, 0);
-    grid->addWidget(edtFolder, 0, 1, 1, 5);
-    grid->addWidget(bsSkinButton6, 0, 6);
+    grid->addLayout(folderRow, 0, 1, 1, 6);
     grid->addWidget(label(this, "Browser Width:"), 1, 0);
     grid->addWidget(speBrowserX, 1, 1);
     grid->addWidget(label(this, "Browser Height:"), 1, 2);
     grid->addWidget(speBrowserY, 1, 3);
-    grid->addWidget(chkKeepAspectRatio, 1, 4);
     grid->addWidget(label(this, "Export as:"), 1, 5);
     grid->addWidget(cbxExt, 1, 6);
     grid->addWidget(label(this, "Thumbnail Width:"), 2, 0);
     grid->addWidget(speThumbX, 2, 1);
     grid->addWidget(label(this, "Thumbnail Height:"), 2, 2);
     grid->addWidget(speThumbY, 2, 3);
-    grid->addWidget(chkSkip, 2, 4);
     grid->addWidget(label(this, "Generate File Name From:"), 2, 5);
     grid->addWidget(cbxType, 2, 6);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
 
     m_settings.setListener(this);
     settingsChanged();

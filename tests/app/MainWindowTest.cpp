@@ -16,7 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTabBar>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -63,7 +63,6 @@ TEST(MainWindow, StartsWithTheMainPageAndDefaults)
 
     EXPECT_EQ(frm.windowTitle(), "Lumivane");
     EXPECT_EQ(frm.size(), QSize(785, 591));
-    EXPECT_FALSE(frm.pgcPrinc->tabBar()->isVisible());
     EXPECT_EQ(frm.pgcPrinc->count(), 1) << "without a welcome page only the main page remains";
     EXPECT_EQ(frm.pgcPrinc->currentWidget(), frm.stsMain);
     EXPECT_EQ(frm.stsWelcome, nullptr);

@@ -130,7 +130,7 @@ TEST(SettingsPanel, SavesEveryKeyAndKeepsForeignLines)
 {
     TempDir dir;
     const auto path = dir.file("config.ini");
-    writeFile(path, "[Settings]\r\nBrowserX=1\r\nMine=here\r\n");
+    writeFile(path, "[Settings]\r\nBrowserX=800\r\nMine=here\r\n");
     SettingsPanel panel;
     panel.load(IniFile(path));
     panel.setFolder("/out");
@@ -138,7 +138,7 @@ TEST(SettingsPanel, SavesEveryKeyAndKeepsForeignLines)
     IniFile file(path);
     panel.save(file);
     EXPECT_EQ(readFile(path),
-        "[Settings]\r\nBrowserX=1\r\nMine=here\r\nFolder=/out\r\nBrowserY=600\r\nThumbX=200\r\n"
+        "[Settings]\r\nBrowserX=800\r\nMine=here\r\nFolder=/out\r\nBrowserY=600\r\nThumbX=200\r\n"
         "ThumbY=150\r\nKeepAspectRatio=1\r\nSkip=1\r\nLinkType=0\r\n");
 
     SettingsPanel again;
