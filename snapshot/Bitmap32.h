@@ -19,7 +19,10 @@ public:
     int height() const { return m_height; }
     bool empty() const { return m_width == 0 || m_height == 0; }
 
-    std::uint32_t* scanLine(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
+    std::uint32_t* scanLine(int y)
+    {
+        return m_pixels.data() + static_cast<std::size_t>(y) * m_width;
+    }
     const std::uint32_t* scanLine(int y) const
     {
         return m_pixels.data() + static_cast<std::size_t>(y) * m_width;
