@@ -1,0 +1,50 @@
+#include "online/HttpClient.h"
+#include "platform/ProcessStarter.h"
+#include "platform/ProgramFolder.h"
+#include "tools/Updater/ManifestSignature.h"
+#include "tools/Updater/ProgramExit.h"
+#include "tools/Updater/UpdateInstaller.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+constexpr const char* mainProgramName = "lumivane";
+constexpr auto exitWait = std::chrono::seconds(60);
+
+// The Updater runs without a console, so what it says also goes to updater.log.
+void report(const std::string& folder, const std::string& text)
+{
+    std::cerr << text << '\n';
+    std::ofstream(lumivane::joinPath(folder, "updater.log"), std::ios::app) << text << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4 || std::string(argv[3]) != "A") {
+        std::cerr << "usage: Updater <update base URL> <current version> A\n";
+        return 2;
+    }
+    const auto folder = lumivane::programFolder();
+    const auto program = lumivane::joinPath(folder, mainProgramName);
+    lumivane::HttpClient web;
+    lumivane::UpdateInstaller installer(web,
+        {folder, lumivane::builtInUpdatePublicKey(),
+            [&] { return lumivane::waitForProgramExit(program, exitWait); }});
+    int status = 0;
+    try {
+        report(folder, "Updated to version " + installer.install(argv[1], argv[2]));
+    } catch (const std::exception& failure) {
+        report(folder, std::string("Update not installed: ") + failure.what());
+        status = 1;
+    }
+    if (std::filesystem::exists(program))
+        lumivane::startDetached({program});
+    return status;
+}
