@@ -45,7 +45,7 @@ bool LineCutter::feed(std::string_view bytes)
             m_ended = true;
             break;
         }
-        emit(piece);
+        deliver(piece);
         m_afterCr = bytes[stop] == '\r';
         start = stop + 1;
     }
@@ -55,11 +55,11 @@ bool LineCutter::feed(std::string_view bytes)
 void LineCutter::finish()
 {
     if (!m_partial.empty())
-        emit({});
+        deliver({});
     m_ended = true;
 }
 
-void LineCutter::emit(std::string_view tail)
+void LineCutter::deliver(std::string_view tail)
 {
     if (m_partial.empty()) {
         m_sink(tail);

@@ -31,7 +31,7 @@ public:
     void finish();
 
 private:
-    void emit(std::string_view tail);
+    void deliver(std::string_view tail);
 
     Sink m_sink;
     std::string m_partial;
