@@ -116,7 +116,7 @@ void lintBranderType(const std::string& type, Warnings& warnings)
     const std::string shown = "BranderType \"" + type + "\"";
     if (tier != brandTiers.end()) {
         warnings.push_back(shown + " must be written \"" + *tier
-            + "\": tiers are compared with their letter case, so there is no news");
+            + "\": tiers are compared with their letter case, so the News button stays hidden");
     } else {
         warnings.push_back(
             shown + " is not one of Master, Platinum, Gold, Free: the News button stays hidden");

@@ -1,0 +1,16 @@
+#include "tools/lumivane-brand/Subcommands.h"
+
+namespace lumivane::brandtool {
+
+const std::vector<Subcommand>& subcommands()
+{
+    static const std::vector<Subcommand> all = {
+        decryptSubcommand(),
+        encryptSubcommand(),
+        showSubcommand(),
+        newSubcommand(),
+    };
+    return all;
+}
+
+} // namespace lumivane::brandtool
