@@ -10,13 +10,12 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-/// Where to break: the last blank that keeps the piece within the limit, else
-/// the first blank after it; npos when the rest cannot be broken. A piece
-/// never breaks at its own first character.
-std::size_t breakPoint(const std::string& line, std::size_t start)
+/// Where to break: the last blank from first on that keeps the piece within
+/// the limit, else the first blank after it; npos when the rest cannot be broken.
+std::size_t breakPoint(const std::string& line, std::size_t start, std::size_t first)
 {
     std::size_t found = std::string::npos;
-    for (std::size_t i = start + 1; i < line.size(); ++i) {
+    for (std::size_t i = first; i < line.size(); ++i) {
         if (!isBlank(line[i]))
             continue;
         if (i - start <= foldLength)
@@ -34,12 +33,15 @@ std::string headerLine(const std::string& name, const std::string& value)
     const std::string line = name + ": " + value;
     std::string folded;
     std::size_t start = 0;
+    // The blank after the colon is never a break: a value starts on the name's line.
+    std::size_t first = name.size() + 2;
     while (line.size() - start > foldLength) {
-        const std::size_t cut = breakPoint(line, start);
+        const std::size_t cut = breakPoint(line, start, first);
         if (cut == std::string::npos)
             break;
         folded += line.substr(start, cut - start) + "\r\n";
         start = cut;
+        first = cut + 1;
     }
     return folded + line.substr(start) + "\r\n";
 }
