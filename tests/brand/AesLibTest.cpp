@@ -126,6 +126,25 @@ TEST(TEncryption, SaltGeneratorIsPinnedByItsEntropyAndRefills)
         std::vector<unsigned char>(saltA.begin() + 260, saltA.begin() + 520));
 }
 
+TEST(TEncryption, PlatformEntropyIsTheMonotonicClockInEightBytes)
+{
+    const auto clockValue = [] {
+        unsigned char bytes[8] = {};
+        EXPECT_EQ(fillPlatformEntropy(bytes, 260), 8u);
+        std::uint64_t value = 0;
+        for (int i = 7; i >= 0; --i) {
+            value = value << 8 | bytes[i];
+        }
+        return value;
+    };
+    const std::uint64_t first = clockValue();
+    const std::uint64_t second = clockValue();
+    EXPECT_GT(first, 0u);
+    EXPECT_GE(second, first);
+    unsigned char three[3] = {};
+    EXPECT_EQ(fillPlatformEntropy(three, 3), 3u);
+}
+
 TEST(TEncryption, EntropyThatGivesNothingDoesNotHang)
 {
     TEncryption cipher(
