@@ -9,6 +9,7 @@ const std::vector<Subcommand>& subcommands()
         encryptSubcommand(),
         showSubcommand(),
         newSubcommand(),
+        newsSubcommand(),
     };
     return all;
 }

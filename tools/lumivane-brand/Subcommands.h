@@ -22,5 +22,6 @@ Subcommand decryptSubcommand();
 Subcommand encryptSubcommand();
 Subcommand showSubcommand();
 Subcommand newSubcommand();
+Subcommand newsSubcommand();
 
 } // namespace lumivane::brandtool
