@@ -9,6 +9,9 @@
 #include "ui/ExceptionReporting.h"
 #include "ui/QtText.h"
 #include "ui/SkinMessageDialog.h"
+#include "urllist/FList.h"
+#include "urllist/FSave.h"
+#include "urllist/FURL.h"
 #include "urllist/UrlListCommands.h"
 
 #include <QApplication>
@@ -174,18 +177,25 @@ void TfrmMain::btnDeleteSelectedClick()
 
 void TfrmMain::btnImportClick()
 {
-    // The import dialog replaces the list.
+    TfrmList dialog(
+        m_list, [this] { return m_settings.linkType(); }, statusBar(), m_programFolder, this);
+    dialog.exec();
 }
 
 void TfrmMain::btnExportClick()
 {
     if (!checkExport(m_list, msgMain()))
         return;
+    TfrmSave dialog(m_list, msgMain(), m_programFolder, this);
+    dialog.exec();
 }
 
 void TfrmMain::btnAddURLClick()
 {
-    // The Add URL dialog appends one row.
+    // The browser page's address field is not part of the window yet, so the URL starts empty.
+    TfrmAddUrl dialog(
+        m_list, [this] { return m_settings.linkType(); }, statusBar(), std::string(), this);
+    dialog.exec();
 }
 
 void TfrmMain::btnStartClick()
