@@ -1,7 +1,6 @@
 #include "snapshot/ManipulateBitmaps.h"
 #include "snapshot/ShrinkPaths.h"
 
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -36,8 +35,12 @@ struct WeightedSums {
 
     std::uint32_t mean(double sum) const
     {
-        // lrint rounds to nearest with ties to even in the default rounding mode.
-        return static_cast<std::uint32_t>(std::lrint(sum / static_cast<long double>(weight)));
+        // Adding 2^63 leaves no fraction bits in the 64-bit significand, so the
+        // addition rounds the mean (0 to 255) to nearest with ties to even, as lrint
+        // does in the default rounding mode, without a library call per channel.
+        constexpr long double noFractionBits = 9223372036854775808.0L;
+        const long double quotient = sum / static_cast<long double>(weight);
+        return static_cast<std::uint32_t>(quotient + noFractionBits - noFractionBits);
     }
 
     std::uint32_t pixel() const { return mean(blue) | mean(green) << 8 | mean(red) << 16; }

@@ -1,45 +1,56 @@
 #include "snapshot/ShrinkPaths.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
 // With whole-number ratios every span starts and ends on a whole number, so all
 // weights are exactly 1, the extended-precision sums are exact integers and the
-// weight sum is the block's pixel count. The block mean rounded with ties to
-// even in integers therefore gives the same bytes as the general path: a mean
-// that is not a tie lies at least 1 / (2 * count) from one, far more than the
-// extended quotient's rounding error.
+// weight sum is the block's pixel count. A block mean that is not a tie lies at
+// least 1 / (2 * count) from one, far more than a double quotient's rounding
+// error, so rounding that quotient with ties to even gives the general path's
+// bytes.
 namespace lumivane::shrink {
 
 namespace {
 
-std::uint32_t roundedMean(std::uint64_t sum, std::uint64_t count)
-{
-    std::uint64_t quotient = sum / count;
-    const std::uint64_t twiceRemainder = 2 * (sum % count);
-    if (twiceRemainder > count || (twiceRemainder == count && (quotient & 1) != 0))
-        ++quotient;
-    return static_cast<std::uint32_t>(quotient);
-}
+// Per source column, the channel sums over the rows of one block row.
+struct ColumnSums {
+    std::vector<std::uint32_t> blue, green, red;
 
-// Channel sums of one destination row, three per destination column.
-void addSourceRow(const std::uint32_t* line, int blockWidth, std::vector<std::uint64_t>& sums)
-{
-    const std::size_t width = sums.size() / 3;
-    for (std::size_t x = 0; x < width; ++x) {
-        std::uint64_t blue = 0;
-        std::uint64_t green = 0;
-        std::uint64_t red = 0;
-        for (int i = 0; i < blockWidth; ++i, ++line) {
-            blue += *line & 0xFFu;
-            green += (*line >> 8) & 0xFFu;
-            red += (*line >> 16) & 0xFFu;
-        }
-        sums[3 * x] += blue;
-        sums[3 * x + 1] += green;
-        sums[3 * x + 2] += red;
+    explicit ColumnSums(int width)
+        : blue(static_cast<std::size_t>(width))
+        , green(static_cast<std::size_t>(width))
+        , red(static_cast<std::size_t>(width))
+    {
     }
+
+    void clear()
+    {
+        std::fill(blue.begin(), blue.end(), 0);
+        std::fill(green.begin(), green.end(), 0);
+        std::fill(red.begin(), red.end(), 0);
+    }
+
+    void add(const std::uint32_t* line)
+    {
+        for (std::size_t x = 0; x < blue.size(); ++x) {
+            blue[x] += line[x] & 0xFFu;
+            green[x] += (line[x] >> 8) & 0xFFu;
+            red[x] += (line[x] >> 16) & 0xFFu;
+        }
+    }
+};
+
+std::uint32_t roundedMean(
+    const std::vector<std::uint32_t>& columns, std::size_t first, int blockWidth, double count)
+{
+    std::uint64_t sum = 0;
+    for (int i = 0; i < blockWidth; ++i)
+        sum += columns[first + static_cast<std::size_t>(i)];
+    // lrint rounds to nearest with ties to even in the default rounding mode.
+    return static_cast<std::uint32_t>(std::lrint(static_cast<double>(sum) / count));
 }
 
 } // namespace
@@ -51,21 +62,22 @@ bool hasWholeRatio(const Bitmap32& source, const Bitmap32& destination)
 
 void shrinkWholeRatio(const Bitmap32& source, Bitmap32& destination)
 {
-    const int width = destination.width();
-    const int blockWidth = source.width() / width;
+    const int blockWidth = source.width() / destination.width();
     const int blockHeight = source.height() / destination.height();
-    const std::uint64_t count = static_cast<std::uint64_t>(blockWidth) * blockHeight;
-    std::vector<std::uint64_t> sums(3 * static_cast<std::size_t>(width));
+    // Bitmap32 caps its pixel count, so a column sum fits in 32 bits.
+    const double count = static_cast<double>(blockWidth) * blockHeight;
+    ColumnSums columns(source.width());
 
     for (int y = 0; y < destination.height(); ++y) {
-        std::fill(sums.begin(), sums.end(), 0);
+        columns.clear();
         for (int sy = y * blockHeight; sy < (y + 1) * blockHeight; ++sy)
-            addSourceRow(source.scanLine(sy), blockWidth, sums);
+            columns.add(source.scanLine(sy));
         std::uint32_t* out = destination.scanLine(y);
-        for (int x = 0; x < width; ++x) {
-            const std::uint64_t* channel = &sums[3 * static_cast<std::size_t>(x)];
-            out[x] = roundedMean(channel[0], count) | roundedMean(channel[1], count) << 8
-                | roundedMean(channel[2], count) << 16;
+        for (int x = 0; x < destination.width(); ++x) {
+            const std::size_t first = static_cast<std::size_t>(x) * blockWidth;
+            out[x] = roundedMean(columns.blue, first, blockWidth, count)
+                | roundedMean(columns.green, first, blockWidth, count) << 8
+                | roundedMean(columns.red, first, blockWidth, count) << 16;
         }
     }
 }
