@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
     libjpeg62-turbo-dev libgif-dev libssl-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-    xvfb xauth fonts-dejavu-core php-cli openssl
+    xvfb xauth fonts-dejavu-core php-cli openssl python3-pil
 )
 
 missing=()
