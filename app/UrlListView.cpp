@@ -31,6 +31,21 @@ int UrlListModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : 4;
 }
 
+namespace {
+
+// A cell shows at most this many bytes: laying out a text of megabytes (a list
+// file without line ends) would freeze the view. The row keeps its whole text.
+constexpr std::size_t maxShownBytes = 2048;
+
+QString shown(const std::string& text)
+{
+    if (text.size() <= maxShownBytes)
+        return toQt(text);
+    return toQt(text.substr(0, maxShownBytes)) + QChar(0x2026);
+}
+
+} // namespace
+
 QVariant UrlListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
@@ -38,13 +53,13 @@ QVariant UrlListModel::data(const QModelIndex& index, int role) const
     const auto& row = m_list.row(static_cast<std::size_t>(index.row()));
     switch (index.column()) {
     case 0:
-        return toQt(row.number);
+        return shown(row.number);
     case 1:
-        return toQt(row.id);
+        return shown(row.id);
     case 2:
-        return toQt(row.url);
+        return shown(row.url);
     default:
-        return toQt(row.status);
+        return shown(row.status);
     }
 }
 
