@@ -4,9 +4,17 @@
 #include "app/SettingsPanelWidget.h"
 #include "app/StatusBarWidget.h"
 #include "app/UrlListView.h"
+#include "brand/BrandPresentation.h"
+#include "brand/FAbout.h"
+#include "brand/UUtils.h"
+#include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "ui/ExceptionReporting.h"
+#include "ui/GifControl.h"
+#include "ui/HtmlViewer.h"
+#include "ui/LinkLabel.h"
+#include "ui/PictureControl.h"
 #include "ui/QtText.h"
 #include "ui/SkinMessageDialog.h"
 #include "urllist/FList.h"
@@ -21,15 +29,17 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
 namespace lumivane {
 
-TfrmMain::TfrmMain(std::string programFolder, std::unique_ptr<MessageDialog> dialog)
+TfrmMain::TfrmMain(
+    std::string programFolder, std::unique_ptr<MessageDialog> dialog, RandomIndex random)
     : m_programFolder(std::move(programFolder))
     , m_msgMain(dialog ? std::move(dialog) : std::make_unique<SkinMessageDialog>(this))
+    , m_random(random ? std::move(random) : systemRandomIndex())
+    , m_openBrowser(OpenInDefaultBrowser)
 {
     buildWindow();
     connectHandlers();
@@ -49,6 +59,8 @@ std::string TfrmMain::configPath() const
 void TfrmMain::connectHandlers()
 {
     connect(bsSkinButton1, &QPushButton::clicked, this, &TfrmMain::bsSkinButton1Click);
+    connect(imgBanner, &PictureControl::clicked, this, &TfrmMain::imgBannerClick);
+    connect(gifBanner, &GifControl::clicked, this, &TfrmMain::gifBannerClick);
     connect(btnSelectAll, &QPushButton::clicked, this, &TfrmMain::btnSelectAllClick);
     connect(btnClearSelection, &QPushButton::clicked, this, &TfrmMain::btnClearSelectionClick);
     connect(btnDeleteSelected, &QPushButton::clicked, this, &TfrmMain::btnDeleteSelectedClick);
@@ -86,7 +98,7 @@ void TfrmMain::FormShow()
     }
     pgcPrinc->setCurrentIndex(0);
     if (!m_welcomePage.empty()) {
-        prfWelcome->setHtml(toQt(m_welcomePage));
+        prfWelcome->setHtmlSource(m_welcomePage);
     } else {
         pgcPrinc->removeWidget(stsWelcome);
         delete stsWelcome;
@@ -142,7 +154,24 @@ void TfrmMain::SaveSettings()
 
 void TfrmMain::LoadBrandProfile()
 {
-    // The brand profile sets the caption, welcome page, banner, links, skin and icon.
+    bsSkinData1.apply();
+    std::optional<BrandProfile> profile;
+    try {
+        profile = LoadBrandProfileRecord(m_programFolder);
+    } catch (const Error& error) {
+        // An unreadable profile leaves the built-in look; the window is still created.
+        ExceptionReporting::report(error.what());
+    }
+    if (!profile)
+        return;
+    m_brand = std::move(*profile);
+    setWindowTitle(toQt(m_brand.windowCaption));
+    btnNews->setVisible(m_brand.newsButtonVisible);
+    btnMakeMoney->setText(toQt(m_brand.makeMoneyCaption));
+    const BrandWidgets widgets {
+        panBanner, imgBanner, gifBanner, panLinks, lblLink1URL, lblLink2URL, &bsSkinData1};
+    applyBrandPresentation(m_brand, widgets, m_programFolder, m_random);
+    m_welcomePage = m_brand.welcomePage;
 }
 
 void TfrmMain::centreBanners()
@@ -213,14 +242,27 @@ void TfrmMain::Timer2Timer()
     // The batch runner's poll.
 }
 
+void TfrmMain::imgBannerClick()
+{
+    if (!m_brand.bannerClickUrl.empty())
+        m_openBrowser(m_brand.bannerClickUrl);
+}
+
+void TfrmMain::gifBannerClick()
+{
+    if (!m_brand.bannerClickUrl.empty())
+        m_openBrowser(m_brand.bannerClickUrl);
+}
+
 void TfrmMain::btnMakeMoneyClick()
 {
-    // Opens the brand's affiliate link.
+    m_openBrowser(m_brand.AffiliateURL);
 }
 
 void TfrmMain::btnAboutClick()
 {
-    // Shows the About box.
+    TfrmAbout frmAbout(m_brand, this);
+    frmAbout.exec();
 }
 
 void TfrmMain::btnNewsClick()
@@ -235,7 +277,7 @@ void TfrmMain::btnUpdateClick()
 
 void TfrmMain::btnHelpClick()
 {
-    // Opens the brand's help link.
+    m_openBrowser(m_brand.AppHelpURL);
 }
 
 void TfrmMain::Timer1Timer()

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "app/SettingsPanel.h"
+#include "brand/BrandChoices.h"
+#include "brand/BrandProfile.h"
 #include "platform/MessageDialog.h"
+#include "ui/SkinData.h"
 #include "urllist/UrlList.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,12 +19,15 @@ class QPushButton;
 class QScrollArea;
 class QStackedWidget;
 class QTabWidget;
-class QTextBrowser;
 class QTimer;
 class QToolButton;
 
 namespace lumivane {
 
+class GifControl;
+class HtmlViewer;
+class LinkLabel;
+class PictureControl;
 class SettingsPanelWidget;
 class StatusBarWidget;
 class UrlListView;
@@ -31,9 +38,14 @@ class UrlListView;
 class TfrmMain : public QWidget {
     Q_OBJECT
 public:
+    /// Opens a URL in the browser; true when one was started.
+    using BrowserOpener = std::function<bool(const std::string& url)>;
+
     /// `programFolder` holds config.ini and the brand files; a null dialog
-    /// means the skinned message box.
-    explicit TfrmMain(std::string programFolder, std::unique_ptr<MessageDialog> dialog = nullptr);
+    /// means the skinned message box; a null random source draws the brand's
+    /// welcome page, banner and links from the system's entropy.
+    explicit TfrmMain(std::string programFolder, std::unique_ptr<MessageDialog> dialog = nullptr,
+        RandomIndex random = nullptr);
     ~TfrmMain() override;
 
     const std::string& programFolder() const { return m_programFolder; }
@@ -44,6 +56,11 @@ public:
     StatusBarWidget& statusBar() { return *m_statusBar; }
     std::vector<std::string>& newsList() { return *m_newsList; }
     const std::string& welcomePageText() const { return m_welcomePage; }
+    /// The brand profile record; empty values when there is no profile.
+    const BrandProfile& brandProfile() const { return m_brand; }
+    /// How the banner, Make Money and Help open their links (the default browser).
+    void setBrowserOpener(BrowserOpener opener) { m_openBrowser = std::move(opener); }
+    SkinData bsSkinData1;
 
     void LoadSettings();
     void SaveSettings();
@@ -55,7 +72,7 @@ public:
     QStackedWidget* pgcPrinc;
     QWidget* stsWelcome;
     QWidget* stsMain;
-    QTextBrowser* prfWelcome;
+    HtmlViewer* prfWelcome;
     QPushButton* bsSkinButton1;
     QPushButton* btnMakeMoney;
     QPushButton* btnAbout;
@@ -63,8 +80,8 @@ public:
     QToolButton* btnUpdate;
     QToolButton* btnHelp;
     QWidget* panBanner;
-    QLabel* imgBanner;
-    QLabel* gifBanner;
+    PictureControl* imgBanner;
+    GifControl* gifBanner;
     QPushButton* btnAddURL;
     QPushButton* btnImport;
     QPushButton* btnExport;
@@ -79,13 +96,15 @@ public:
     QScrollArea* sbxSnapshotBrowser;
     QWidget* stsBrowserPage;
     QWidget* panLinks;
-    QLabel* lblLink1URL;
-    QLabel* lblLink2URL;
+    LinkLabel* lblLink1URL;
+    LinkLabel* lblLink2URL;
     QTimer* Timer1;
     QTimer* Timer2;
 
 public slots:
     void bsSkinButton1Click();
+    void imgBannerClick();
+    void gifBannerClick();
     void btnSelectAllClick();
     void btnClearSelectionClick();
     void btnDeleteSelectedClick();
@@ -128,6 +147,9 @@ private:
     StatusBarWidget* m_statusBar = nullptr;
     std::unique_ptr<std::vector<std::string>> m_newsList;
     std::string m_welcomePage;
+    BrandProfile m_brand;
+    RandomIndex m_random;
+    BrowserOpener m_openBrowser;
     bool m_shown = false;
 };
 

@@ -4,6 +4,10 @@
 #include "app/SettingsPanelWidget.h"
 #include "app/StatusBarWidget.h"
 #include "app/UrlListView.h"
+#include "ui/GifControl.h"
+#include "ui/HtmlViewer.h"
+#include "ui/LinkLabel.h"
+#include "ui/PictureControl.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +16,6 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -77,7 +80,7 @@ void TfrmMain::buildWindow()
 QWidget* TfrmMain::buildWelcomePage()
 {
     auto* page = named(new QWidget(this), "stsWelcome");
-    prfWelcome = named(new QTextBrowser(page), "prfWelcome");
+    prfWelcome = named(new HtmlViewer(page), "prfWelcome");
     bsSkinButton1 = button(page, "bsSkinButton1", "Thanks, just show me the main application");
     bsSkinButton1->setDefault(true);
 
@@ -137,8 +140,8 @@ QWidget* TfrmMain::buildBannerStrip()
 {
     // The two banners are placed by hand: both are centred in the strip.
     panBanner = strip(stsMain, "panBanner", 65);
-    imgBanner = named(new QLabel(panBanner), "imgBanner");
-    gifBanner = named(new QLabel(panBanner), "gifBanner");
+    imgBanner = named(new PictureControl(panBanner), "imgBanner");
+    gifBanner = named(new GifControl(panBanner), "gifBanner");
     imgBanner->resize(0, 0);
     return panBanner;
 }
@@ -196,8 +199,8 @@ QWidget* TfrmMain::buildInnerPages()
 QWidget* TfrmMain::buildLinkStrip()
 {
     panLinks = strip(stsMain, "panLinks", 36);
-    lblLink1URL = named(new QLabel(panLinks), "lblLink1URL");
-    lblLink2URL = named(new QLabel(panLinks), "lblLink2URL");
+    lblLink1URL = named(new LinkLabel(panLinks), "lblLink1URL");
+    lblLink2URL = named(new LinkLabel(panLinks), "lblLink2URL");
     auto* layout = new QHBoxLayout(panLinks);
     layout->setContentsMargins(8, 2, 8, 2);
     layout->addWidget(lblLink1URL);

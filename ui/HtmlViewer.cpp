@@ -29,10 +29,8 @@ void HtmlViewer::setLinkOpener(UrlOpener opener)
     m_opener = std::move(opener);
 }
 
-QVariant HtmlViewer::loadResource(int type, const QUrl& name)
+QVariant HtmlViewer::loadResource(int, const QUrl&)
 {
-    if (name.scheme() == QLatin1String("data"))
-        return QTextBrowser::loadResource(type, name);
     return {};
 }
 

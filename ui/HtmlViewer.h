@@ -18,10 +18,8 @@ public:
     /// Replaces the document by the given HTML source.
     void setHtmlSource(const std::string& html);
     void setLinkOpener(UrlOpener opener);
-
-protected:
-    /// Resources (images, style sheets) come only from the document itself, so a
-    /// page cannot make the viewer read files of the machine.
+    /// Loads no resource a document names (images, style sheets), so a page cannot make
+    /// the viewer read files of the machine; styles written inside the page still apply.
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:

@@ -1,29 +1,13 @@
 #include "brand/BrandChoices.h"
 
-#include <gtest/gtest.h>
+#include "tests/brand/ScriptedRandom.h"
 
-#include <deque>
-#include <set>
+#include <gtest/gtest.h>
 
 namespace lumivane {
 namespace {
 
-// Answers the draws in order and records the counts they were asked for.
-struct ScriptedRandom {
-    std::deque<std::size_t> answers;
-    std::vector<std::size_t> counts;
-
-    RandomIndex source()
-    {
-        return [this](std::size_t count) {
-            counts.push_back(count);
-            const auto answer = answers.empty() ? 0 : answers.front();
-            if (!answers.empty())
-                answers.pop_front();
-            return answer;
-        };
-    }
-};
+using test::ScriptedRandom;
 
 TEST(BrandChoices, SplitsEntriesIntoTwoPieces)
 {
