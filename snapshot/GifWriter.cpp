@@ -64,7 +64,8 @@ bool encode(GifFileType* gif, const Bitmap32& bitmap, std::vector<std::uint8_t>&
     if (EGifPutScreenDesc(gif, width, bitmap.height(), colourBits, 0, map.get()) == GIF_ERROR
         || EGifPutImageDesc(gif, 0, 0, width, bitmap.height(), false, nullptr) == GIF_ERROR)
         return false;
-    for (int y = 0; y < bitmap.height(); ++y) {
+    // giflib reads a line's first pixel even when the line is empty.
+    for (int y = 0; width > 0 && y < bitmap.height(); ++y) {
         GifPixelType* row = indices.data() + static_cast<std::size_t>(y) * width;
         if (EGifPutLine(gif, row, width) == GIF_ERROR)
             return false;

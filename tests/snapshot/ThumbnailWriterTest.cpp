@@ -67,6 +67,23 @@ TEST(ThumbnailWriter, ExtensionPicksTheFormatExactly)
     }
 }
 
+// A zero-sized thumbnail: BMP and GIF write an image without pixels, libjpeg
+// refuses one; nothing crashes and no file is left half written.
+TEST(ThumbnailWriter, ZeroSizedThumbnails)
+{
+    for (const auto& size : {std::pair {0, 0}, std::pair {0, 5}, std::pair {5, 0}}) {
+        SCOPED_TRACE(std::to_string(size.first) + " x " + std::to_string(size.second));
+        const test::TempDir dir;
+        const Bitmap32 empty(size.first, size.second);
+        writeThumbnail(dir.file("e.bmp"), empty);
+        EXPECT_EQ(test::readFile(dir.file("e.bmp")).size(), 54u);
+        writeThumbnail(dir.file("e.gif"), empty);
+        EXPECT_EQ(test::readFile(dir.file("e.gif")).substr(0, 4), "GIF8");
+        EXPECT_THROW(writeThumbnail(dir.file("e.jpg"), empty), Error);
+        EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string> {"e.bmp", "e.gif"}));
+    }
+}
+
 TEST(ThumbnailWriter, ReplacesAnExistingFile)
 {
     const test::TempDir dir;
