@@ -7,6 +7,7 @@
 #include "brand/BrandPresentation.h"
 #include "brand/FAbout.h"
 #include "brand/UUtils.h"
+#include "online/OnlineCommands.h"
 #include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
@@ -42,6 +43,9 @@ TfrmMain::TfrmMain(
     , m_openBrowser(OpenInDefaultBrowser)
 {
     buildWindow();
+    const auto news = [this]() -> std::vector<std::string>& { return newsList(); };
+    m_online = std::make_unique<OnlineCommands>(
+        OnlineCommands::MainWindow {this, btnNews, *m_msgMain, m_programFolder, m_brand, news});
     connectHandlers();
     FormCreate();
 }
@@ -113,6 +117,7 @@ void TfrmMain::FormShow()
 
 void TfrmMain::FormClose()
 {
+    m_online->disconnectAtClose();
     QApplication::processEvents();
     SaveSettings();
 }
@@ -267,12 +272,12 @@ void TfrmMain::btnAboutClick()
 
 void TfrmMain::btnNewsClick()
 {
-    // Opens the news window.
+    m_online->newsButtonClick();
 }
 
 void TfrmMain::btnUpdateClick()
 {
-    // Runs the update check.
+    m_online->updateCheck(false);
 }
 
 void TfrmMain::btnHelpClick()
@@ -284,6 +289,7 @@ void TfrmMain::Timer1Timer()
 {
     // The start-up check: disables the timer, asks for news, checks for updates.
     Timer1->stop();
+    m_online->startupCheck();
 }
 
 } // namespace lumivane

@@ -27,6 +27,7 @@ namespace lumivane {
 class GifControl;
 class HtmlViewer;
 class LinkLabel;
+class OnlineCommands;
 class PictureControl;
 class SettingsPanelWidget;
 class StatusBarWidget;
@@ -150,6 +151,7 @@ private:
     BrandProfile m_brand;
     RandomIndex m_random;
     BrowserOpener m_openBrowser;
+    std::unique_ptr<OnlineCommands> m_online;
     bool m_shown = false;
 };
 
