@@ -9,6 +9,7 @@
 #include "ui/PictureControl.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace lumivane {
@@ -273,6 +275,32 @@ TEST(AboutBox, WithoutAProfileShowsEmptyBrandValues)
     });
     click(w.frm->btnAbout);
     EXPECT_EQ(title, "About ...");
+}
+
+TEST(SampleBrand, BuildsIntoAFolderTheProgramShows)
+{
+    BrandFolder folder;
+    const std::string source = std::getenv("LUMIVANE_SOURCE_DIR");
+    const std::string tool = std::string(std::getenv("LUMIVANE_BIN_DIR")) + "/lumivane-brand";
+    const auto command
+        = source + "/examples/brand/build.sh " + folder.path() + " " + tool + " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+
+    QApplication::setWindowIcon(QIcon());
+    Window w(folder);
+    auto& frm = *w.frm;
+    EXPECT_EQ(frm.windowTitle(), "Sample Thumbs v2.0");
+    EXPECT_EQ(frm.btnMakeMoney->text(), "Earn with us");
+    EXPECT_EQ(frm.pgcPrinc->currentWidget(), frm.stsWelcome);
+    EXPECT_TRUE(shown(frm.gifBanner) != shown(frm.imgBanner));
+    EXPECT_EQ(frm.panBanner->height(), 70);
+    EXPECT_FALSE(frm.lblLink1URL->text().isEmpty());
+    EXPECT_FALSE(frm.lblLink2URL->text().isEmpty());
+    EXPECT_NE(frm.lblLink1URL->text(), frm.lblLink2URL->text());
+    EXPECT_NE(qApp->styleSheet(), builtinSkin());
+    EXPECT_TRUE(qApp->styleSheet().contains("#b86b0b"));
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    QApplication::setWindowIcon(QIcon());
 }
 
 } // namespace
