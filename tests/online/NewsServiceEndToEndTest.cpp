@@ -23,12 +23,13 @@ std::string serviceFolder()
 
 struct NewsServiceEndToEnd : ::testing::Test {
     NewsServiceEndToEnd()
-        : server(serviceFolder())
+        : server(serviceFolder(), serviceFolder() + "/router.php")
     {
         brand.BranderType = "Gold";
         brand.BranderCode = "LV-SAMPLE";
         brand.GoldPublID = "sample-publisher";
-        brand.GoldNewsBaseURL = server.url("/");
+        // The sample brand's Gold news base URL, on this server's port.
+        brand.GoldNewsBaseURL = server.url("/gold/");
     }
 
     PhpServer server;

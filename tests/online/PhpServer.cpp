@@ -50,7 +50,7 @@ bool accepts(int port)
 
 } // namespace
 
-PhpServer::PhpServer(const std::string& documentRoot)
+PhpServer::PhpServer(const std::string& documentRoot, const std::string& router)
     : m_port(freePort())
 {
     const auto listen = "127.0.0.1:" + std::to_string(m_port);
@@ -59,7 +59,11 @@ PhpServer::PhpServer(const std::string& documentRoot)
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, STDOUT_FILENO);
         dup2(quiet, STDERR_FILENO);
-        execlp("php", "php", "-S", listen.c_str(), "-t", documentRoot.c_str(), nullptr);
+        if (router.empty())
+            execlp("php", "php", "-S", listen.c_str(), "-t", documentRoot.c_str(), nullptr);
+        else
+            execlp("php", "php", "-S", listen.c_str(), "-t", documentRoot.c_str(), router.c_str(),
+                nullptr);
         _exit(127);
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);

@@ -6,10 +6,11 @@
 namespace lumivane::test {
 
 /// PHP's built-in web server (php -S) serving a folder on 127.0.0.1 at a free port, started
-/// in the constructor once it accepts connections and stopped in the destructor.
+/// in the constructor once it accepts connections and stopped in the destructor. A router
+/// script, when given, sees every request first.
 class PhpServer {
 public:
-    explicit PhpServer(const std::string& documentRoot);
+    explicit PhpServer(const std::string& documentRoot, const std::string& router = {});
     ~PhpServer();
     PhpServer(const PhpServer&) = delete;
     PhpServer& operator=(const PhpServer&) = delete;
