@@ -63,10 +63,13 @@ void BatchScheduler::interrupt(int signal)
 {
     if (m_over)
         return;
-    if (++m_interrupts == 1)
+    if (++m_interrupts == 1) {
         m_signal = signal;
-    else
+        m_progress.note("lumivane-batch: interrupted: finishing the pages in flight and writing "
+                        "the report (interrupt again to stop them now)");
+    } else {
         m_pages.abandonAll();
+    }
     finishIfIdle();
 }
 

@@ -36,10 +36,13 @@ void criticalOnly(QtMsgType type, const QMessageLogContext&, const QString& mess
 HeadlessEnvironment::HeadlessEnvironment()
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (!std::getenv("LUMIVANE_BATCH_VERBOSE"))
-        qInstallMessageHandler(criticalOnly);
     prepareWebEngineEnvironment();
     appendChromiumFlag("--disable-gpu");
+    // Chromium's own log lines would break the progress line as well.
+    if (!std::getenv("LUMIVANE_BATCH_VERBOSE")) {
+        qInstallMessageHandler(criticalOnly);
+        appendChromiumFlag("--log-level=3");
+    }
     if (std::getenv("XDG_RUNTIME_DIR"))
         return;
     std::string pattern

@@ -82,11 +82,11 @@ int runBatch(Run& run, char* programName)
         printDryRun(source, planner, std::cout);
         return exitAllDone;
     }
+    if (run.options.report)
+        run.report = openReport(*run.options.report);
     makeFolder(run.settings.folder, "output folder");
     if (!run.settings.pageImages.empty())
         makeFolder(run.settings.pageImages, "page image folder");
-    if (run.options.report)
-        run.report = openReport(*run.options.report);
     return runPages(run, source, planner, programName);
 }
 
