@@ -11,6 +11,8 @@
 #include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
+#include "snapshot/BatchRunner.h"
+#include "snapshot/SnapshotRun.h"
 #include "ui/ExceptionReporting.h"
 #include "ui/GifControl.h"
 #include "ui/HtmlViewer.h"
@@ -18,6 +20,7 @@
 #include "ui/PictureControl.h"
 #include "ui/QtText.h"
 #include "ui/SkinMessageDialog.h"
+#include "urllist/BrowserPage.h"
 #include "urllist/FList.h"
 #include "urllist/FSave.h"
 #include "urllist/FURL.h"
@@ -26,6 +29,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -43,6 +47,7 @@ TfrmMain::TfrmMain(
     , m_openBrowser(OpenInDefaultBrowser)
 {
     buildWindow();
+    buildSnapshotEngine();
     const auto news = [this]() -> std::vector<std::string>& { return newsList(); };
     m_online = std::make_unique<OnlineCommands>(
         OnlineCommands::MainWindow {this, btnNews, *m_msgMain, m_programFolder, m_brand, news});
@@ -226,25 +231,42 @@ void TfrmMain::btnExportClick()
 
 void TfrmMain::btnAddURLClick()
 {
-    // The browser page's address field is not part of the window yet, so the URL starts empty.
     TfrmAddUrl dialog(
-        m_list, [this] { return m_settings.linkType(); }, statusBar(), std::string(), this);
+        m_list, [this] { return m_settings.linkType(); }, statusBar(), browserPage->address(),
+        this);
     dialog.exec();
+}
+
+void TfrmMain::buildSnapshotEngine()
+{
+    m_run = std::make_unique<SnapshotRun>(
+        SnapshotRun::Controls {m_list, m_settings, *m_msgMain, statusBar(), statusBar().MainGauge,
+            bsSkinPageControl1, sbxSnapshotBrowser, Timer2},
+        nullptr);
+    settingsPanel->onBrowserSizeChanged
+        = [this](int width, int height) { m_run->setBrowserSize(width, height); };
+    browserPage = new BrowserPage([this] { UpdateCounters(); }, stsBrowserPage);
+    stsBrowserPage->layout()->addWidget(browserPage);
+}
+
+void TfrmMain::UpdateCounters()
+{
+    m_run->runner().UpdateCounters();
 }
 
 void TfrmMain::btnStartClick()
 {
-    // The batch runner starts here.
+    m_run->runner().Start();
 }
 
 void TfrmMain::btnStopClick()
 {
-    // The batch runner stops here.
+    m_run->runner().Stop();
 }
 
 void TfrmMain::Timer2Timer()
 {
-    // The batch runner's poll.
+    m_run->runner().Tick();
 }
 
 void TfrmMain::imgBannerClick()

@@ -24,12 +24,14 @@ class QToolButton;
 
 namespace lumivane {
 
+class BrowserPage;
 class GifControl;
 class HtmlViewer;
 class LinkLabel;
 class OnlineCommands;
 class PictureControl;
 class SettingsPanelWidget;
+class SnapshotRun;
 class StatusBarWidget;
 class UrlListView;
 
@@ -62,6 +64,10 @@ public:
     /// How the banner, Make Money and Help open their links (the default browser).
     void setBrowserOpener(BrowserOpener opener) { m_openBrowser = std::move(opener); }
     SkinData bsSkinData1;
+
+    /// Recounts the rows into the status bar and lets pending messages run.
+    void UpdateCounters();
+    SnapshotRun& snapshotRun() { return *m_run; }
 
     void LoadSettings();
     void SaveSettings();
@@ -96,6 +102,7 @@ public:
     QPushButton* btnDeleteSelected;
     QScrollArea* sbxSnapshotBrowser;
     QWidget* stsBrowserPage;
+    BrowserPage* browserPage;
     QWidget* panLinks;
     LinkLabel* lblLink1URL;
     LinkLabel* lblLink2URL;
@@ -140,6 +147,7 @@ private:
     QWidget* buildInnerPages();
     QWidget* buildLinkStrip();
     void connectHandlers();
+    void buildSnapshotEngine();
 
     std::string m_programFolder;
     std::unique_ptr<MessageDialog> m_msgMain;
@@ -152,6 +160,7 @@ private:
     RandomIndex m_random;
     BrowserOpener m_openBrowser;
     std::unique_ptr<OnlineCommands> m_online;
+    std::unique_ptr<SnapshotRun> m_run;
     bool m_shown = false;
 };
 
