@@ -11,7 +11,6 @@
 #include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
-#include "snapshot/BatchRunner.h"
 #include "snapshot/SnapshotRun.h"
 #include "ui/ExceptionReporting.h"
 #include "ui/GifControl.h"
@@ -251,22 +250,22 @@ void TfrmMain::buildSnapshotEngine()
 
 void TfrmMain::UpdateCounters()
 {
-    m_run->runner().UpdateCounters();
+    m_run->UpdateCounters();
 }
 
 void TfrmMain::btnStartClick()
 {
-    m_run->runner().Start();
+    m_run->Start();
 }
 
 void TfrmMain::btnStopClick()
 {
-    m_run->runner().Stop();
+    m_run->Stop();
 }
 
 void TfrmMain::Timer2Timer()
 {
-    m_run->runner().Tick();
+    m_run->Tick();
 }
 
 void TfrmMain::imgBannerClick()

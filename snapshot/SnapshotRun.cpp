@@ -8,6 +8,7 @@
 #include "snapshot/SnapshotHost.h"
 #include "snapshot/SnapshotMirror.h"
 #include "snapshot/WebEngineBrowser.h"
+#include "ui/ExceptionReporting.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -123,6 +124,26 @@ SnapshotRun::SnapshotRun(Controls controls, QObject* parent)
 SnapshotRun::~SnapshotRun()
 {
     m_host->browser().setListener(nullptr);
+}
+
+void SnapshotRun::Start()
+{
+    guarded([this] { m_runner->Start(); });
+}
+
+void SnapshotRun::Stop()
+{
+    guarded([this] { m_runner->Stop(); });
+}
+
+void SnapshotRun::Tick()
+{
+    guarded([this] { m_runner->Tick(); });
+}
+
+void SnapshotRun::UpdateCounters()
+{
+    m_runner->UpdateCounters();
 }
 
 void SnapshotRun::setBrowserSize(int width, int height)

@@ -41,6 +41,15 @@ public:
     ~SnapshotRun() override;
 
     BatchRunner& runner() const { return *m_runner; }
+
+    // The runner's entry points for the window's handlers. An error that ends
+    // a run (a thumbnail that cannot be written, a refused address) goes to
+    // the exception reporting and the window stays usable.
+    void Start();
+    void Stop();
+    void Tick();
+    void UpdateCounters();
+
     SnapshotHost& host() const { return *m_host; }
     /// The snapshot browser takes the browser width and height at once.
     void setBrowserSize(int width, int height);
