@@ -13,14 +13,17 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace lumivane::test {
@@ -141,17 +144,53 @@ TEST(MainWindowRun, AFailedCaptureIsReportedAndALaterStartGoesOn)
     EXPECT_TRUE(std::filesystem::exists(w.out.file("b.jpg")));
 }
 
+TEST(MainWindowRun, TheOfflineExampleSiteRunsWithoutANetwork)
+{
+    Window w;
+    w.frm->settings().setExt("gif");
+    const std::string site = std::string(std::getenv("LUMIVANE_SOURCE_DIR")) + "/examples/site/";
+    const char* pages[] = {"text", "images", "table", "tall", "iframe"};
+    for (const char* page : pages)
+        w.addRow(page, "file://" + site + page + ".html");
+    w.frm->btnStart->click();
+    ASSERT_TRUE(waitFor([&] { return w.runOver(); }, runTimeoutMs));
+    for (std::size_t i = 0; i < std::size(pages); ++i) {
+        SCOPED_TRACE(pages[i]);
+        EXPECT_EQ(w.statusOf(i), status::success);
+        QImage image(toQt(w.out.file(std::string(pages[i]) + ".gif")));
+        ASSERT_EQ(image.size(), QSize(200, 150));
+        // Every page opens with the site's blue header band (#2f6fb3 in the GIF palette).
+        EXPECT_TRUE(near(image.pixel(100, 5), qRgb(0, 102, 153)));
+    }
+}
+
 TEST(MainWindowRun, TheBrowserPageFollowsItsAddressAndFeedsAddUrl)
 {
     LocalServer server;
     Window w;
     auto* page = w.frm->browserPage;
     w.frm->bsSkinPageControl1->setCurrentIndex(2);
+    // Back with an empty history does nothing and says nothing.
+    page->btnBrowserBack->click();
+    page->btnBrowserStop->click();
+    EXPECT_TRUE(w.dialog->shown.empty());
+    EXPECT_TRUE(page->address().empty());
+
+    page->edtAddress->setText(toQt(server.url("/colour/ff0000")));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(page->edtAddress, &enter);
+    ASSERT_TRUE(waitFor([&] { return page->browser().ReadyState() == 4; }, runTimeoutMs));
+
     const auto url = server.url("/colour/00ff00");
     page->edtAddress->setText(toQt(url));
     page->btnGo->click();
     ASSERT_TRUE(waitFor([&] { return page->browser().ReadyState() == 4; }, runTimeoutMs));
     EXPECT_EQ(page->address(), url);
+    page->btnBrowserBack->click();
+    ASSERT_TRUE(
+        waitFor([&] { return page->address() == server.url("/colour/ff0000"); }, runTimeoutMs));
+    page->btnBrowserFoward->click();
+    ASSERT_TRUE(waitFor([&] { return page->address() == url; }, runTimeoutMs));
     EXPECT_TRUE(w.frm->urlList().empty());
     EXPECT_EQ(w.panel(w.frm->statusBar().stpTotal), "Total: 0");
 
