@@ -3,7 +3,14 @@
 # run.sh --brand FOLDER [ARGS...] starts a branded copy: the program and the brand's files
 # (made by FOLDER/build.sh, or FOLDER's dbsettings.dat, banner<N>.dat, mainskin.dat and
 # main.ico as they are) go into a temporary program folder that is removed afterwards.
+# run.sh --batch [OPTIONS...], or run.sh without a display, runs the headless lumivane-batch on
+# the offline example instead and tells where the thumbnails are.
 set -euo pipefail
+batch=""
+if [ "${1:-}" = "--batch" ]; then
+    batch=1
+    shift
+fi
 brand=""
 if [ "${1:-}" = "--brand" ]; then
     brand=$(cd "${2:?run.sh: --brand needs a folder}" && pwd)
@@ -16,6 +23,12 @@ build=${LUMIVANE_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" -j2
 
+if [ -n "$batch" ] || { [ -z "$brand" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; }; then
+    if [ -z "$batch" ]; then
+        echo "run.sh: no display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the headless lumivane-batch on the offline example." >&2
+    fi
+    exec tools/lumivane-batch/run-example.sh "$build/bin" "$@"
+fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "run.sh: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); the desktop program needs one." >&2
     exit 1
