@@ -80,9 +80,9 @@ protected:
 TEST_F(BatchProgramTest, GoodPagesGetThumbnailsAndBadOnesAnErrorWithItsReason)
 {
     const std::string refused = "http://127.0.0.1:" + std::to_string(closedPort()) + "/";
-    const std::string list = writeList(
-        {m_site.url("/page/ff0000"), m_site.url("/missing"), refused, m_site.url("/hang"),
-            m_site.url("/page/00ff00"), m_site.url("/alert"), m_site.url("/page/0000ff")});
+    const std::string list = writeList({m_site.url("/page/ff0000"), m_site.url("/missing"), refused,
+        m_site.url("/hang"), m_site.url("/page/00ff00"), m_site.url("/alert"), "chrome://crash",
+        m_site.url("/page/0000ff")});
     const std::string report = m_dir.file("report.csv");
     BatchProgram program({"--folder", out(), "--format", "bmp", "--timeout", "2", "--jobs", "2",
         "--report", report, "--list-format", "url", list});
@@ -90,11 +90,11 @@ TEST_F(BatchProgramTest, GoodPagesGetThumbnailsAndBadOnesAnErrorWithItsReason)
 
     EXPECT_EQ(result.exitCode, 1) << result.err;
     EXPECT_LT(result.seconds, 20) << "the hanging page must end at its 2 s limit";
-    EXPECT_EQ(lastLine(result.err), "Total: 7  Done: 7  Success: 4  Errors: 3");
+    EXPECT_EQ(lastLine(result.err), "Total: 8  Done: 8  Success: 4  Errors: 4");
     EXPECT_TRUE(program.leftovers().empty()) << "engine processes outlived the program";
 
     const auto rows = readReport(report);
-    ASSERT_EQ(rows.size(), 8u) << readFile(report);
+    ASSERT_EQ(rows.size(), 9u) << readFile(report);
     EXPECT_EQ(rows[0], (Fields {"number", "id", "url", "status", "file", "millis", "error"}));
     const struct {
         const char* status;
@@ -107,6 +107,7 @@ TEST_F(BatchProgramTest, GoodPagesGetThumbnailsAndBadOnesAnErrorWithItsReason)
         {"Error", "timed out after 2 s", 0},
         {"Success", "", 0x00FF00},
         {"Success", "", 0x00FFFF}, // its dialogs are answered, nothing blocks
+        {"Error", "renderer crashed", 0},
         {"Success", "", 0x0000FF},
     };
     for (std::size_t i = 0; i < std::size(expected); ++i) {
