@@ -90,7 +90,10 @@ void BatchPage::abandon()
 {
     if (!m_loading)
         return;
-    QTimer::singleShot(0, this, [this] { end(status::pending, "interrupted", true); });
+    QTimer::singleShot(0, this, [this] {
+        m_host->browser().Stop();
+        end(status::pending, "interrupted", false);
+    });
 }
 
 void BatchPage::BeforeNavigate2()
