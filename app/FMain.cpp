@@ -19,6 +19,7 @@
 #include "ui/PictureControl.h"
 #include "ui/QtText.h"
 #include "ui/SkinMessageDialog.h"
+#include "ui/WindowPlacement.h"
 #include "urllist/BrowserPage.h"
 #include "urllist/FList.h"
 #include "urllist/FSave.h"
@@ -132,8 +133,7 @@ void TfrmMain::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    if (const auto* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     FormShow();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/SplitByCharacter.h"
 #include "ui/HtmlViewer.h"
 #include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -119,8 +120,7 @@ void TfrmNews::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    if (const auto* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     FormShow();
 }
 
