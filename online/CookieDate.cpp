@@ -84,8 +84,9 @@ std::optional<std::chrono::system_clock::time_point> parseCookieDate(const std::
         || parts.hour > 23 || parts.minute > 59 || parts.second > 59)
         return std::nullopt;
     std::tm tm {};
-    // The clock's range ends in 2262; later dates mean "far away" anyway.
-    tm.tm_year = std::min(parts.year, 2200) - 1900;
+    // The clock only reaches from 1678 to 2262; dates before 1970 mean "long ago"
+    // and dates after 2200 "far away" just as well.
+    tm.tm_year = std::clamp(parts.year, 1970, 2200) - 1900;
     tm.tm_mon = parts.month;
     tm.tm_mday = parts.day;
     tm.tm_hour = parts.hour;

@@ -132,11 +132,12 @@ void CookieJar::receive(const std::string& setCookie, const std::string& host,
         return;
     cookie.path = attributes.path.value_or(defaultPath(requestPath));
     cookie.secure = attributes.secure;
-    // Lifetimes are capped at 400 days, as browsers do, which also keeps the
-    // clock arithmetic in range.
+    // Lifetimes are capped at 400 days, as browsers do, and a Max-Age of zero or
+    // less expires at once; both keep the clock arithmetic in range.
     constexpr long long maxLifetime = 400LL * 24 * 60 * 60;
     if (attributes.maxAge)
-        cookie.expires = now + std::chrono::seconds(std::min(*attributes.maxAge, maxLifetime));
+        cookie.expires
+            = now + std::chrono::seconds(std::clamp(*attributes.maxAge, 0LL, maxLifetime));
     else
         cookie.expires = attributes.expires;
 

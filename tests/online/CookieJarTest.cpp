@@ -84,6 +84,17 @@ TEST(CookieJar, SameCookieIsReplacedOrDeleted)
     expectHeaders(jar, {{"h", "/", "b=2"}});
 }
 
+TEST(CookieJar, FarPastLifetimesStillDeleteTheCookie)
+{
+    CookieJar jar;
+    for (const char* name : {"a", "b", "c"})
+        jar.receive(std::string(name) + "=1", "h", "/", now);
+    jar.receive("a=; Max-Age=-999999999999", "h", "/", now);
+    jar.receive("b=; Expires=Mon, 01 Jan 1601 00:00:00 GMT", "h", "/", now);
+    jar.receive("c=; Expires=Fri, 01 Jan 1650 00:00:00 GMT", "h", "/", now);
+    expectHeaders(jar, {{"h", "/", ""}});
+}
+
 TEST(CookieJar, LongerPathsFirstSecureNeverAndBadLinesIgnored)
 {
     CookieJar jar;
