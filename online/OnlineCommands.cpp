@@ -1,6 +1,7 @@
 #include "online/OnlineCommands.h"
 
 #include "brand/BrandProfile.h"
+#include "online/BrandNews.h"
 #include "online/FNews.h"
 #include "online/NewMessageCheck.h"
 #include "online/UpdateCheck.h"
@@ -11,13 +12,6 @@
 #include <QWidget>
 
 namespace lumivane {
-
-NewsBrand newsBrandOf(const BrandProfile& profile)
-{
-    return {profile.BranderType, profile.BranderCode, profile.MasterPublID, profile.PlatinumPublID,
-        profile.GoldPublID, profile.MasterNewsBaseURL, profile.PlatinumNewsBaseURL,
-        profile.GoldNewsBaseURL};
-}
 
 OnlineCommands::OnlineCommands(
     MainWindow mainWindow, std::unique_ptr<ProcessStarter> starter, std::string baseUrl)

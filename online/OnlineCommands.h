@@ -19,9 +19,6 @@ class BalloonHint;
 class MessageDialog;
 struct BrandProfile;
 
-/// The tier, codes and news base URLs of a brand profile record.
-NewsBrand newsBrandOf(const BrandProfile& profile);
-
 /// The main window's online parts: its HTTP client `IdHTTP1`, its message hint, and what the
 /// News and Update buttons and the start-up timer do.
 class OnlineCommands : public QObject {

@@ -1,4 +1,6 @@
 #include "online/NewsService.h"
+#include "brand/BrandProfile.h"
+#include "online/BrandNews.h"
 #include "online/HttpClient.h"
 #include "platform/Error.h"
 #include "platform/MessageDialog.h"
@@ -75,6 +77,29 @@ TEST(NewsTier, TheTierPicksPublisherIdAndProductTypeCode)
     brand.BranderType = "Gold";
     brand.GoldPublID.clear();
     EXPECT_FALSE(newsAccountFor(brand));
+}
+
+TEST(NewsTier, TheBrandProfileRecordGivesEveryNewsValue)
+{
+    BrandProfile profile;
+    profile.BranderType = "Gold";
+    profile.BranderCode = "CODE7";
+    profile.MasterPublID = "mpub";
+    profile.PlatinumPublID = "ppub";
+    profile.GoldPublID = "gpub";
+    profile.MasterNewsBaseURL = "http://m.example/news/";
+    profile.PlatinumNewsBaseURL = "http://p.example/news";
+    profile.GoldNewsBaseURL = "http://g.example/n";
+    const NewsBrand brand = newsBrandOf(profile);
+    const NewsBrand expected = goldBrand("http://g.example/n");
+    EXPECT_EQ(brand.BranderType, expected.BranderType);
+    EXPECT_EQ(brand.BranderCode, expected.BranderCode);
+    EXPECT_EQ(brand.MasterPublID, expected.MasterPublID);
+    EXPECT_EQ(brand.PlatinumPublID, expected.PlatinumPublID);
+    EXPECT_EQ(brand.GoldPublID, expected.GoldPublID);
+    EXPECT_EQ(brand.MasterNewsBaseURL, expected.MasterNewsBaseURL);
+    EXPECT_EQ(brand.PlatinumNewsBaseURL, expected.PlatinumNewsBaseURL);
+    EXPECT_EQ(brand.GoldNewsBaseURL, expected.GoldNewsBaseURL);
 }
 
 TEST(NewsTier, BaseUrlByProductTypeCodeAndTheRequestUrlRule)

@@ -2,6 +2,7 @@
 #include "brand/ContainerFiles.h"
 #include "brand/ProfileFile.h"
 #include "brand/ProfileText.h"
+#include "online/BrandNews.h"
 #include "online/HttpClient.h"
 #include "online/NewsService.h"
 #include "platform/MessageDialog.h"
@@ -52,13 +53,6 @@ BrandProfile loadProfile(const Arguments& arguments)
         std::cerr << "lumivane-brand news: " << file << ": "
                   << describeDecryptResult(profile.result) << "\n";
     return readBrandProfileText(joinProfileLines(profile.lines));
-}
-
-NewsBrand newsBrandOf(const BrandProfile& profile)
-{
-    return {profile.BranderType, profile.BranderCode, profile.MasterPublID, profile.PlatinumPublID,
-        profile.GoldPublID, profile.MasterNewsBaseURL, profile.PlatinumNewsBaseURL,
-        profile.GoldNewsBaseURL};
 }
 
 bool ask(NewsService& news, const NewsAccount& account, const Arguments& arguments)
