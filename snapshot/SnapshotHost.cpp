@@ -17,7 +17,11 @@ SnapshotHost::SnapshotHost(QObject* parent)
     m_view->setAttribute(Qt::WA_DontShowOnScreen);
     // Never the window whose closing ends the program.
     m_view->setAttribute(Qt::WA_QuitOnClose, false);
-    m_view->setWindowFlag(Qt::Tool);
+    // The engine maps a native window for the view even though Qt paints
+    // nothing on screen for it; keep that window out of sight and out of the way.
+    m_view->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint
+        | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
+    m_view->move(-32000, -32000);
     m_view->show();
 }
 
