@@ -159,6 +159,30 @@ TEST(UpdaterFiles, RefusesTargetsThroughLinksOrOfTheWrongKind)
     EXPECT_NO_THROW(checkTargetInside(folder, "new"));
 }
 
+TEST(UpdaterFiles, ReplacingNeverWritesThroughALinkMadeAfterTheCheck)
+{
+    TempDir program;
+    TempDir staged;
+    TempDir outside;
+    fs::create_directories(staged.path() / "linked");
+    writeFile(staged.file("linked/x"), "new x");
+    writeFile(staged.file("file-link"), "new y");
+    // Links that appear while the Updater waits for the program to end.
+    fs::create_directory_symlink(outside.path(), program.path() / "linked");
+    writeFile(outside.file("y"), "outside y");
+    fs::create_symlink(outside.file("y"), program.path() / "file-link");
+    const auto backup = program.file(".update-backup");
+    for (const char* path : {"linked/x", "file-link"}) {
+        EXPECT_THROW(
+            replaceFiles(program.path().string(), staged.path().string(), {path}, backup), Error)
+            << path;
+    }
+    EXPECT_FALSE(fs::exists(outside.file("x")));
+    EXPECT_EQ(readFile(outside.file("y")), "outside y");
+    EXPECT_TRUE(fs::is_symlink(program.path() / "linked"));
+    EXPECT_TRUE(fs::is_symlink(program.path() / "file-link"));
+}
+
 TEST(UpdaterFiles, EncodesPathsForUrls)
 {
     EXPECT_EQ(percentEncodePath("docs/CHANGES.txt"), "docs/CHANGES.txt");

@@ -27,6 +27,8 @@ public:
 
     void replace(const std::string& path)
     {
+        // Checked again here: a link may have appeared while the program was ending.
+        checkTargetInside(m_programFolder.string(), path);
         const auto target = m_programFolder / path;
         makeParents(target.parent_path());
         Replaced step {target, {}};

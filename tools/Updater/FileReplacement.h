@@ -5,7 +5,8 @@
 
 namespace lumivane {
 
-/// Moves each staged file (stagedFolder/path) over its target (programFolder/path). A file it
+/// Moves each staged file (stagedFolder/path) over its target (programFolder/path), checking
+/// each target with checkTargetInside right before it is touched. A file it
 /// replaces goes to backupFolder/path first and lends the new file its permissions. When any
 /// step fails, every file already replaced is put back, folders it made are removed, and
 /// lumivane::Error is raised; on success the backup folder is removed.
