@@ -105,7 +105,8 @@ void WebEngineBrowser::Refresh()
 
 void WebEngineBrowser::Stop()
 {
-    m_stopRequested = m_state == State::loading;
+    if (m_state == State::loading)
+        m_stoppedNavigation = m_navigation;
     m_page->triggerAction(QWebEnginePage::Stop);
 }
 
@@ -153,7 +154,6 @@ void WebEngineBrowser::beginNavigation()
 {
     ++m_navigation;
     m_state = State::loading;
-    m_stopRequested = false;
     m_watcher->cancel();
     m_startTimeout.start();
 }
@@ -170,18 +170,28 @@ void WebEngineBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
     case QWebEngineLoadingInfo::LoadSucceededStatus:
         break;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
-        // A stop nobody asked for is the engine refusing the address. Either
-        // way the view keeps what it showed: no new frame will come.
-        if (!m_stopRequested)
-            notify(&WebBrowserListener::NavigateError);
-        finishNavigation(false);
-        notifyLoadEnded();
+        loadStopped();
         return;
     case QWebEngineLoadingInfo::LoadFailedStatus:
         notify(&WebBrowserListener::NavigateError);
         break;
     }
     finishNavigation(true);
+    notifyLoadEnded();
+}
+
+void WebEngineBrowser::loadStopped()
+{
+    if (m_stoppedNavigation && *m_stoppedNavigation != m_navigation) {
+        // The stopped load of an earlier navigation ends after Navigate began the next.
+        m_stoppedNavigation.reset();
+        return;
+    }
+    // A stop nobody asked for is the engine refusing the address. Either way
+    // the view keeps what it showed: no new frame will come.
+    if (!m_stoppedNavigation)
+        notify(&WebBrowserListener::NavigateError);
+    finishNavigation(false);
     notifyLoadEnded();
 }
 
@@ -206,7 +216,7 @@ void WebEngineBrowser::rendererTerminated(int status)
 void WebEngineBrowser::finishNavigation(bool waitForPaint)
 {
     m_startTimeout.stop();
-    m_stopRequested = false;
+    m_stoppedNavigation.reset();
     m_hasDocument = true;
     if (!waitForPaint) {
         m_watcher->cancel();

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWebEngineLoadingInfo;
 class QWebEngineView;
@@ -52,6 +53,7 @@ private:
 
     void beginNavigation();
     void loadingChanged(const QWebEngineLoadingInfo& info);
+    void loadStopped();
     void notifyLoadEnded();
     void rendererTerminated(int status);
     void finishNavigation(bool waitForPaint);
@@ -64,7 +66,9 @@ private:
     QTimer m_startTimeout;
     State m_state = State::uninitialized;
     bool m_hasDocument = false;
-    bool m_stopRequested = false;
+    // The navigation a Stop was asked for while it loaded: its end is no error,
+    // and once a later navigation has begun, that end is not the later one's.
+    std::optional<std::uint64_t> m_stoppedNavigation;
     std::uint64_t m_navigation = 0;
 };
 

@@ -160,6 +160,18 @@ TEST_F(WebEngineBrowserTest, StopEndsAPageThatNeverFinishes)
     EXPECT_EQ(log.errors, 0);
 }
 
+TEST_F(WebEngineBrowserTest, ANavigationRightAfterStopIsNoErrorAndShowsItsPage)
+{
+    // Stop and then Start in one go: the stopped load ends after the next one began.
+    browser().Navigate(server.url("/hang"));
+    ASSERT_TRUE(waitFor([this] { return log.beforeNavigate > 0; }, loadTimeoutMs));
+    browser().Stop();
+    browser().Navigate(server.url("/colour/00ff00"));
+    ASSERT_TRUE(loaded());
+    EXPECT_EQ(centrePixel(), 0x00FF00u);
+    EXPECT_EQ(log.errors, 0);
+}
+
 TEST_F(WebEngineBrowserTest, ACrashedRendererIsAnErrorAndTheNextPageLoads)
 {
     browser().Navigate(server.url("/colour/ff0000"));
