@@ -36,14 +36,32 @@ if find "$folder/files" -mindepth 1 ! -type f ! -type d | grep -q .; then
     exit 1
 fi
 
+# A manifest line is "path=hash", trimmed, with ";" starting a comment and "[" a section, so
+# a name the Updater would read differently (or skip) is refused here rather than at install.
+paths=()
+while IFS= read -r -d '' path; do
+    path=${path#./}
+    case $path in
+    *=* | *\\* | \;* | \[* | [[:space:]]* | *[[:space:]] | *[[:cntrl:]]*)
+        echo "$0: a manifest cannot list the file name '$path'; rename it" >&2
+        exit 1
+        ;;
+    esac
+    paths+=("$path")
+done < <(cd "$folder/files" && find . -type f -print0 | LC_ALL=C sort -z)
+if [ ${#paths[@]} -eq 0 ]; then
+    echo "$0: $folder/files holds no file" >&2
+    exit 1
+fi
+
 tmp=$(mktemp)
 trap 'rm -f "$tmp"' EXIT
 {
     printf '[APPLICATION]\r\nName=%s\r\nVersion=%s\r\n\r\n[FILES]\r\n' "$name" "$version"
-    (cd "$folder/files" && find . -type f -print | LC_ALL=C sort | sed 's|^\./||' |
-        while IFS= read -r path; do
-            printf '%s=%s\r\n' "$path" "$(sha256sum -- "$path" | cut -d' ' -f1)"
-        done)
+    for path in "${paths[@]}"; do
+        hash=$(cd "$folder/files" && sha256sum -- "$path" | cut -d' ' -f1)
+        printf '%s=%s\r\n' "$path" "$hash"
+    done
 } >"$tmp"
 cp "$tmp" "$manifest"
 openssl pkeyutl -sign -rawin -inkey "$key" -in "$manifest" -out "$manifest.sig"

@@ -160,3 +160,25 @@ TEST_F(UpdaterEndToEnd, SignScriptSignsAChangedUpdateFolder)
     EXPECT_EQ(readFile(program.file("whatsnew.txt")), "Lumivane 2.2\r\n");
     expectRestarted();
 }
+
+TEST_F(UpdaterEndToEnd, SignScriptRefusesNamesAManifestCannotCarry)
+{
+    const auto manifest = readFile((update() / "mainappupdate.inf").string());
+    const auto sign = [&] {
+        return runCommand(shellQuote(env("LUMIVANE_SOURCE_DIR") + "/tools/sign-update.sh") + " "
+            + shellQuote(update().string()) + " " + shellQuote(sampleKeyPath()) + " 2.2");
+    };
+    // A comment, a section, a second "=", blanks the reader trims, a backslash, a line break.
+    for (const std::string name : {";notes", "[extra]", "a=b", " lead", "trail ", "a\\b", "a\nb"}) {
+        const auto path = update() / "files" / name;
+        writeFile(path.string(), "x");
+        const auto signing = sign();
+        EXPECT_EQ(signing.status, 1) << name << ": " << signing.output;
+        EXPECT_NE(signing.output.find("cannot list"), std::string::npos) << signing.output;
+        EXPECT_EQ(readFile((update() / "mainappupdate.inf").string()), manifest) << name;
+        fs::remove(path);
+    }
+    fs::remove_all(update() / "files");
+    fs::create_directories(update() / "files/empty");
+    EXPECT_EQ(sign().status, 1) << "a folder without files";
+}
