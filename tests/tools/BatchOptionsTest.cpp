@@ -187,6 +187,17 @@ TEST_F(BatchSettingsTest, RefusesSizesAndFoldersTheRunCannotUse)
     EXPECT_NE(usageMessage({"--folder", "o", "--thumb", "300x", "--no-keep-aspect", "l"})
                   .find("needs a height when the aspect lock is off"),
         std::string::npos);
+    // A BMP thumbnail and its page image would be the same file.
+    for (const char* pages : {"o", "./o/", "o/../o"}) {
+        SCOPED_TRACE(pages);
+        EXPECT_NE(usageMessage({"--folder", "o", "--format", "bmp", "--page-images", pages, "l"})
+                      .find("each page image would replace its thumbnail"),
+            std::string::npos);
+    }
+    EXPECT_EQ(
+        usageMessage({"--folder", "o", "--format", "jpg", "--page-images", "o", "l"}), "accepted");
+    EXPECT_EQ(
+        usageMessage({"--folder", "o", "--format", "bmp", "--page-images", "p", "l"}), "accepted");
     writeConfig("BrowserY=-5\r\n");
     EXPECT_NE(
         usageMessage({"--folder", "o", "l"}).find("800x-5 (from config.ini)"), std::string::npos);

@@ -4,6 +4,7 @@
 #include "platform/IniFile.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace lumivane::batch {
 
@@ -57,6 +58,28 @@ void checkThumbHeight(const BatchOptions& options, BatchSettings& settings)
     }
 }
 
+bool sameFolder(const std::string& first, const std::string& second)
+{
+    std::error_code ignored;
+    const auto normal = [&ignored](const std::string& folder) {
+        auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(folder), ignored)
+                        .lexically_normal();
+        return path.has_filename() ? path : path.parent_path();
+    };
+    return normal(first) == normal(second);
+}
+
+// A BMP thumbnail and the page image would both be <ID>.bmp in that folder.
+void checkPageImageFolder(const BatchSettings& settings)
+{
+    if (settings.pageImages.empty() || settings.ext != "bmp"
+        || !sameFolder(settings.pageImages, settings.folder))
+        return;
+    throw UsageError("--page-images \"" + settings.pageImages
+        + "\" is the output folder: with --format bmp each page image would replace its "
+          "thumbnail; give the page images a folder of their own");
+}
+
 } // namespace
 
 BatchSettings resolveSettings(const BatchOptions& options, const IniFile& config)
@@ -86,6 +109,7 @@ BatchSettings resolveSettings(const BatchOptions& options, const IniFile& config
     checkThumbHeight(options, settings);
     checkSize(
         "thumbnail size", settings.thumbWidth, settings.thumbHeight, options.thumb.has_value());
+    checkPageImageFolder(settings);
     return settings;
 }
 

@@ -33,7 +33,8 @@ struct BatchSettings {
 /// The desktop program's settings rules over config.ini, with the options
 /// given applied on top in the same order. Raises UsageError for an empty
 /// folder, a missing thumbnail height with the aspect lock off, and sizes of
-/// 0 or above maxSide, wherever they came from.
+/// 0 or above maxSide, wherever they came from, and page images that would
+/// replace BMP thumbnails of the same name.
 BatchSettings resolveSettings(const BatchOptions& options, const IniFile& config);
 
 /// Jobs from the option, else the number of cores, at least 2.
