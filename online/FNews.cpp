@@ -134,6 +134,8 @@ void TfrmNews::FormShow()
         row->setText(TitleColumn, toQt(pieces[1]));
         row->setText(PublishedColumn, toQt(pieces[2]));
         row->setText(NewsIdColumn, toQt(pieces[0]));
+        // The request and LastNewsId take the id as sent, which text conversion could alter.
+        row->setData(NewsIdColumn, Qt::UserRole, QByteArray::fromStdString(pieces[0]));
     }
 }
 
@@ -142,7 +144,8 @@ void TfrmNews::lvwItemsChange()
     const auto selected = lvwItems->selectedItems();
     if (selected.isEmpty())
         return;
-    const auto newsId = fromQt(selected.front()->text(NewsIdColumn));
+    const auto newsId
+        = selected.front()->data(NewsIdColumn, Qt::UserRole).toByteArray().toStdString();
     BusyScope busy(m_busy, {lvwItems, prfEditorNews, this});
     const auto account = newsAccountFor(m_context.brand);
     if (!account || newsId.empty())

@@ -202,3 +202,14 @@ TEST_F(NewsWindowFixture, AnItemWithoutNewsIdMakesNoRequest)
     EXPECT_TRUE(server.requests().empty());
     EXPECT_TRUE(written.empty());
 }
+
+TEST_F(NewsWindowFixture, TheNewsIdGoesOutAndIsStoredByteForByte)
+{
+    newsList = {"1\xB2^8-bit id^2008-01-01"};
+    server.addReply(RawHttpServer::reply(200, "Text\xAFOK"));
+    clickRow(*window().lvwItems, 0);
+    ASSERT_EQ(server.requests().size(), 1u);
+    EXPECT_NE(
+        server.requests()[0].bytes.find("name=\"newsid\"\r\n\r\n1\xB2\r\n"), std::string::npos);
+    EXPECT_EQ(written, std::vector<std::string> {"1\xB2"});
+}
