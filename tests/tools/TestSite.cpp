@@ -45,8 +45,11 @@ TestSite::TestSite()
     m_port = m_server.bind_to_any_port("127.0.0.1");
     if (m_port <= 0)
         throw std::runtime_error("the test site cannot bind 127.0.0.1");
-    // The socket listens from here on; requests queue until the thread accepts them.
     m_thread = std::thread([this] { m_server.listen_after_bind(); });
+    // Stopping a server that has not begun to listen would leave it listening,
+    // and the destructor would wait for it forever.
+    while (!m_server.is_running())
+        std::this_thread::yield();
 }
 
 TestSite::~TestSite()
