@@ -14,6 +14,10 @@ namespace {
 
 std::atomic<unsigned> tempCounter {0};
 
+// Room for the dots, process id, counter and ".tmp" within a file name's 255
+// bytes, so any target name that fits gets a temporary name that fits too.
+constexpr std::size_t maxTempBaseBytes = 200;
+
 std::string folderPrefix(const std::string& fileName)
 {
     const std::size_t slash = fileName.rfind('/');
@@ -31,8 +35,8 @@ std::string baseName(const std::string& fileName)
 int createUnique(const std::string& fileName, std::string& tempName)
 {
     for (;;) {
-        tempName = folderPrefix(fileName) + "." + baseName(fileName) + "."
-            + std::to_string(getpid()) + "." + std::to_string(tempCounter++) + ".tmp";
+        tempName = folderPrefix(fileName) + "." + baseName(fileName).substr(0, maxTempBaseBytes)
+            + "." + std::to_string(getpid()) + "." + std::to_string(tempCounter++) + ".tmp";
         const int fd = open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

@@ -97,6 +97,21 @@ TEST(ThumbnailWriter, ReplacesAnExistingFile)
     EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string> {"old.bmp", "old.gif", "old.jpg"}));
 }
 
+TEST(ThumbnailWriter, ALongNameThatFitsIsWrittenAndOneThatDoesNotRaises)
+{
+    // IDs made from long URLs: the temporary file must not be what makes a name too long.
+    const test::TempDir dir;
+    for (const char* format : {"bmp", "jpg", "gif"}) {
+        const std::string fits = std::string(251, 'i') + "." + format;
+        writeThumbnail(dir.file(fits), Bitmap32(2, 2));
+        EXPECT_EQ(filesIn(dir.path()), std::vector<std::string> {fits});
+        std::filesystem::remove(dir.file(fits));
+        const std::string tooLong = dir.file(std::string(252, 'i') + "." + format);
+        EXPECT_EQ(errorOf(tooLong), "Cannot create file \"" + tooLong + "\". File name too long");
+        EXPECT_TRUE(filesIn(dir.path()).empty());
+    }
+}
+
 TEST(ThumbnailWriter, FileThatCannotBeCreatedRaisesWithTheSystemReason)
 {
     const test::TempDir dir;
