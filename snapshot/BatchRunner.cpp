@@ -1,5 +1,6 @@
 #include "snapshot/BatchRunner.h"
 
+#include "platform/Error.h"
 #include "platform/MessageDialog.h"
 #include "snapshot/ProgressGauge.h"
 #include "snapshot/RunnerPorts.h"
@@ -122,7 +123,13 @@ void BatchRunner::captureAndContinue(std::uint64_t generation)
     const auto& row = m_ports.list.row(index);
     if (row.status != status::error) {
         const auto& settings = m_ports.settings;
-        m_ports.saveSnapshot(thumbnailFileName(settings.folder(), row.id, settings.ext()));
+        const auto fileName = thumbnailFileName(settings.folder(), row.id, settings.ext());
+        // An ID such as "../x" would write outside the folder: refused like any
+        // name the file system cannot take.
+        if (row.id.find('/') != std::string::npos)
+            throw Error(
+                "Cannot create file \"" + fileName + "\". A file name cannot contain \"/\"");
+        m_ports.saveSnapshot(fileName);
         m_ports.list.setStatus(index, status::success);
         UpdateCounters();
         // A Start or Stop that ran meanwhile owns the run now.

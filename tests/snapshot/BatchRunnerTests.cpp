@@ -328,6 +328,26 @@ TEST_F(BatchRunnerTest, AFailedCaptureEndsTheRunAndALaterStartGoesOn)
     EXPECT_EQ(rig.statusOf(0), status::downloading);
 }
 
+TEST_F(BatchRunnerTest, AnIdWithASlashIsNoFileNameAndEndsTheRunLikeAFailedCapture)
+{
+    rig.addRows({{"../escape", true}, {"b", true}});
+    rig.runner.Start();
+    rig.runner.BeforeNavigate2();
+    rig.browser.complete();
+    try {
+        rig.runner.Tick();
+        ADD_FAILURE() << "the capture went ahead";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()),
+            "Cannot create file \"" + rig.fileOf("../escape")
+                + "\". A file name cannot contain \"/\"");
+    }
+    EXPECT_TRUE(rig.captures.empty());
+    EXPECT_FALSE(rig.timer.on);
+    EXPECT_EQ(rig.statusOf(0), status::downloading);
+    EXPECT_EQ(rig.statusOf(1), status::pending);
+}
+
 TEST_F(BatchRunnerTest, ARefusedNavigationEndsTheRunAndMarksTheRow)
 {
     rig.addRows({{"a", true}, {"b", true}});
