@@ -36,14 +36,19 @@ public:
 
 class FileSink : public ReplyBodySink {
 public:
-    explicit FileSink(const std::string& path)
+    FileSink(const std::string& path, std::uint64_t maxBytes)
         : m_file(std::fopen(path.c_str(), "wb"))
+        , m_room(maxBytes)
     {
     }
     ~FileSink() override { close(); }
     bool isOpen() const { return m_file != nullptr; }
     void write(std::string_view bytes) override
     {
+        // Checked before writing, so a body over the limit never reaches the disk whole.
+        if (bytes.size() > m_room)
+            throw Error("The download is larger than allowed");
+        m_room -= bytes.size();
         if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
             throw Error("Cannot write the downloaded file");
     }
@@ -57,6 +62,7 @@ public:
 
 private:
     std::FILE* m_file;
+    std::uint64_t m_room;
 };
 
 bool isRedirect(int status)
@@ -112,12 +118,13 @@ std::string HttpClient::postForm(const std::string& url, const FormFields& field
     return sink.text;
 }
 
-bool HttpClient::downloadToFile(const std::string& url, const std::string& path)
+bool HttpClient::downloadToFile(
+    const std::string& url, const std::string& path, std::uint64_t maxBytes)
 {
     removeFile(path);
     if (m_busy)
         return false;
-    FileSink file(path);
+    FileSink file(path, maxBytes);
     if (!file.isOpen())
         return false;
     try {

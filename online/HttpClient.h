@@ -5,6 +5,7 @@
 #include "platform/MessagePump.h"
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -34,7 +35,8 @@ public:
     HttpClient& operator=(const HttpClient&) = delete;
 
     std::string postForm(const std::string& url, const FormFields& fields) override;
-    bool downloadToFile(const std::string& url, const std::string& path) override;
+    bool downloadToFile(const std::string& url, const std::string& path,
+        std::uint64_t maxBytes = unlimitedDownload) override;
     void disconnect() override;
 
 private:

@@ -94,6 +94,52 @@ TEST(HttpClientFailure, TenMegabyteRepliesArriveWhole)
     EXPECT_EQ(test::readFile(folder.file("big")), big);
 }
 
+TEST(HttpClientFailure, DownloadsOverTheLimitFailAndLeaveNoFile)
+{
+    const std::string body(1000, 'b');
+    const std::string chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+                                "3e8\r\n"
+        + body + "\r\n0\r\n\r\n";
+    const struct {
+        const char* name;
+        std::string reply;
+    } framings[] = {
+        {"Content-Length", RawHttpServer::reply(200, body)},
+        {"chunked", chunked},
+        {"until close", "HTTP/1.0 200 OK\r\n\r\n" + body},
+    };
+    const struct {
+        std::uint64_t limit;
+        bool fits;
+    } limits[] = {{999, false}, {1, false}, {0, false}, {1000, true}, {unlimitedDownload, true}};
+    for (const auto& framing : framings) {
+        for (const auto& limit : limits) {
+            RawHttpServer server;
+            server.addReply(framing.reply);
+            HttpClient client;
+            test::TempDir folder;
+            const std::string target = folder.file("f");
+            const bool done = client.downloadToFile(server.url("/f"), target, limit.limit);
+            EXPECT_EQ(done, limit.fits) << framing.name << " " << limit.limit;
+            EXPECT_EQ(std::filesystem::exists(target), limit.fits) << framing.name;
+            if (limit.fits) {
+                EXPECT_EQ(test::readFile(target), body) << framing.name;
+            }
+        }
+    }
+}
+
+TEST(HttpClientFailure, AnEndlessDownloadStopsAtTheLimit)
+{
+    RawHttpServer server;
+    server.addReply(
+        RawHttpServer::Reply {"HTTP/1.0 200 OK\r\n\r\n", true, false, std::string(4096, 'x')});
+    HttpClient client;
+    test::TempDir folder;
+    EXPECT_FALSE(client.downloadToFile(server.url("/endless"), folder.file("f"), 64 * 1024));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("f")));
+}
+
 TEST(HttpClientFailure, PumpRunsWhileTheServerIsSlow)
 {
     RawHttpServer server;

@@ -26,7 +26,10 @@ public:
             throw Error("connection refused");
         return reply;
     }
-    bool downloadToFile(const std::string&, const std::string&) override { return false; }
+    bool downloadToFile(const std::string&, const std::string&, std::uint64_t) override
+    {
+        return false;
+    }
     void disconnect() override { }
 
     std::string reply;

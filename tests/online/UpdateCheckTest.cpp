@@ -44,7 +44,8 @@ std::string description(const std::string& version)
 class FakeWeb : public WebClient {
 public:
     std::string postForm(const std::string&, const FormFields&) override { return {}; }
-    bool downloadToFile(const std::string& url, const std::string& path) override
+    bool downloadToFile(
+        const std::string& url, const std::string& path, std::uint64_t = unlimitedDownload) override
     {
         urls.push_back(url);
         paths.push_back(path);
