@@ -120,6 +120,17 @@ TEST_F(UpdaterEndToEnd, RefusesAManifestWithABadOrMissingSignature)
     expectUnchanged(runUpdater(), "Could not download");
 }
 
+TEST_F(UpdaterEndToEnd, StopsDownloadingAnOversizedManifestOrSignature)
+{
+    const auto signature = readFile((update() / "mainappupdate.inf.sig").string());
+    writeFile((update() / "mainappupdate.inf.sig").string(), signature + std::string(1024, 'x'));
+    expectUnchanged(runUpdater(), "mainappupdate.inf.sig (it failed, or was over 1024 bytes)");
+    writeFile((update() / "mainappupdate.inf.sig").string(), signature);
+    const auto manifest = readFile((update() / "mainappupdate.inf").string());
+    writeFile((update() / "mainappupdate.inf").string(), manifest + std::string(1024 * 1024, ';'));
+    expectUnchanged(runUpdater(), "mainappupdate.inf (it failed, or was over 1048576 bytes)");
+}
+
 TEST_F(UpdaterEndToEnd, RefusesSignedPathsThatLeaveTheProgramFolder)
 {
     writeFile((update() / "escape.txt").string(), "outside");

@@ -45,12 +45,8 @@ private:
     fs::path m_path;
 };
 
-std::string readSmallFile(const std::string& path)
+std::string readWholeFile(const std::string& path)
 {
-    std::error_code error;
-    const auto size = fs::file_size(path, error);
-    if (error || size > maxManifestSize)
-        throw Error("Refused: " + fs::path(path).filename().string() + " is too large");
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
@@ -89,11 +85,13 @@ UpdateInstaller::UpdateInstaller(WebClient& web, Options options)
 {
 }
 
-std::string UpdateInstaller::download(const std::string& url, const std::string& target)
+std::string UpdateInstaller::download(
+    const std::string& url, const std::string& target, std::uint64_t maxBytes)
 {
     fs::create_directories(fs::path(target).parent_path());
-    if (!m_web.downloadToFile(url, target))
-        throw Error("Could not download " + url);
+    if (!m_web.downloadToFile(url, target, maxBytes))
+        throw Error("Could not download " + url + " (it failed, or was over "
+            + std::to_string(maxBytes) + " bytes)");
     return target;
 }
 
@@ -104,10 +102,10 @@ std::string UpdateInstaller::install(const std::string& baseUrl, const std::stri
         throw Error("Refused: an earlier update did not finish; its old files are kept in "
             + (folder / backupFolderName).string());
     StagingFolder staging(folder / stagingFolderName);
-    const auto manifestText
-        = readSmallFile(download(baseUrl + manifestName, staging.file(manifestName)));
-    const auto signature = readSmallFile(download(
-        baseUrl + manifestName + ".sig", staging.file(std::string(manifestName) + ".sig")));
+    const auto manifestText = readWholeFile(
+        download(baseUrl + manifestName, staging.file(manifestName), maxManifestSize));
+    const auto signature = readWholeFile(download(baseUrl + manifestName + ".sig",
+        staging.file(std::string(manifestName) + ".sig"), maxSignatureSize));
     if (!verifyManifestSignature(manifestText, signature, m_options.publicKeyPem))
         throw Error(
             "Refused: the signature of mainappupdate.inf does not match this Updater's key");
@@ -121,8 +119,8 @@ std::string UpdateInstaller::install(const std::string& baseUrl, const std::stri
         if (isOwnFolder(file.path))
             throw Error("Refused: mainappupdate.inf lists an unsafe path: " + file.path);
         checkTargetInside(m_options.programFolder, file.path);
-        const auto staged = download(
-            baseUrl + "files/" + percentEncodePath(file.path), staging.file("files/" + file.path));
+        const auto staged = download(baseUrl + "files/" + percentEncodePath(file.path),
+            staging.file("files/" + file.path), m_options.maxFileSize);
         if (sha256OfFile(staged) != file.sha256)
             throw Error("Refused: " + file.path + " does not match its SHA-256 hash");
         paths.push_back(file.path);

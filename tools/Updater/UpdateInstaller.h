@@ -1,11 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace lumivane {
 
 class WebClient;
+
+/// Download limits, so a server or a party on the way cannot fill the disk with data that
+/// is checked only after it arrived. A raw Ed25519 signature is 64 bytes.
+inline constexpr std::uint64_t maxSignatureSize = 1024;
+inline constexpr std::uint64_t defaultMaxUpdateFileSize = 512ULL * 1024 * 1024;
 
 /// Installs the version an update folder offers into the program folder. It trusts nothing it
 /// downloads until the manifest's signature and every file's hash are verified, and it writes
@@ -18,6 +24,8 @@ public:
         std::string publicKeyPem;
         /// Waits for the main program to end; false when it is still running.
         std::function<bool()> waitForProgramExit;
+        /// The largest file the update may bring.
+        std::uint64_t maxFileSize = defaultMaxUpdateFileSize;
     };
 
     UpdateInstaller(WebClient& web, Options options);
@@ -29,7 +37,7 @@ public:
     std::string install(const std::string& baseUrl, const std::string& currentVersion);
 
 private:
-    std::string download(const std::string& url, const std::string& target);
+    std::string download(const std::string& url, const std::string& target, std::uint64_t maxBytes);
     std::string fetchVerifiedManifest(const std::string& baseUrl);
 
     WebClient& m_web;
