@@ -8,11 +8,12 @@ namespace lumivane {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool isRunning(const fs::path& executable)
+bool isProgramRunning(const std::string& path)
 {
     std::error_code error;
+    auto executable = fs::weakly_canonical(path, error);
+    if (error)
+        executable = path;
     for (const auto& entry : fs::directory_iterator("/proc", error)) {
         std::error_code linkError;
         const auto exe = fs::read_symlink(entry.path() / "exe", linkError);
@@ -22,19 +23,25 @@ bool isRunning(const fs::path& executable)
     return false;
 }
 
-} // namespace
-
-bool waitForProgramExit(const std::string& path, std::chrono::milliseconds timeout)
+ProgramExitWait::ProgramExitWait(std::function<bool()> stillRunning,
+    std::chrono::milliseconds timeout, std::chrono::milliseconds step)
+    : m_stillRunning(std::move(stillRunning))
+    , m_timeout(timeout)
+    , m_step(step)
 {
-    std::error_code error;
-    auto executable = fs::weakly_canonical(path, error);
-    if (error)
-        executable = path;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (isRunning(executable)) {
-        if (std::chrono::steady_clock::now() >= deadline)
+}
+
+bool ProgramExitWait::operator()()
+{
+    if (m_ranOut)
+        return false;
+    const auto deadline = std::chrono::steady_clock::now() + m_timeout;
+    while (m_stillRunning()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            m_ranOut = true;
             return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        }
+        std::this_thread::sleep_for(m_step);
     }
     return true;
 }

@@ -3,10 +3,10 @@
 #include "platform/ProgramFolder.h"
 #include "tools/Updater/ManifestSignature.h"
 #include "tools/Updater/ProgramExit.h"
+#include "tools/Updater/ProgramRestart.h"
 #include "tools/Updater/UpdateInstaller.h"
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -33,10 +33,11 @@ int main(int argc, char** argv)
     }
     const auto folder = lumivane::programFolder();
     const auto program = lumivane::joinPath(folder, mainProgramName);
+    lumivane::ProgramExitWait programEnded(
+        [&] { return lumivane::isProgramRunning(program); }, exitWait);
     lumivane::HttpClient web;
-    lumivane::UpdateInstaller installer(web,
-        {folder, lumivane::builtInUpdatePublicKey(),
-            [&] { return lumivane::waitForProgramExit(program, exitWait); }});
+    lumivane::UpdateInstaller installer(
+        web, {folder, lumivane::builtInUpdatePublicKey(), [&] { return programEnded(); }});
     int status = 0;
     try {
         report(folder, "Updated to version " + installer.install(argv[1], argv[2]));
@@ -44,7 +45,10 @@ int main(int argc, char** argv)
         report(folder, std::string("Update not installed: ") + failure.what());
         status = 1;
     }
-    if (std::filesystem::exists(program))
-        lumivane::startDetached({program});
+    const auto restart = lumivane::restartWhenEnded(program, programEnded, lumivane::startDetached);
+    if (restart == lumivane::RestartOutcome::StillRunning)
+        report(folder, "Not started again: the running program did not end");
+    else if (restart == lumivane::RestartOutcome::StartFailed)
+        report(folder, "Could not start " + program + " again");
     return status;
 }
