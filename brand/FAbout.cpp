@@ -37,6 +37,9 @@ void TfrmAbout::buildWindow()
     lblProductVersion->setObjectName(QStringLiteral("lblProductVersion"));
     lblCopyright1 = new QLabel(this);
     lblCopyright1->setObjectName(QStringLiteral("lblCopyright1"));
+    // Brand texts are shown as written, even when they look like markup.
+    for (QLabel* label : {lblProductName, lblProductVersion, lblCopyright1})
+        label->setTextFormat(Qt::PlainText);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panAbout"));

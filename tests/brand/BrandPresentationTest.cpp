@@ -1,4 +1,5 @@
 #include "app/FMain.h"
+#include "brand/BrandProfile.h"
 #include "brand/FAbout.h"
 #include "tests/brand/BrandFolder.h"
 #include "tests/brand/ScriptedRandom.h"
@@ -203,6 +204,16 @@ TEST(BrandPresentation, MakeMoneyAndHelpOpenTheBrandLinks)
     EXPECT_EQ(unbranded.opened, std::vector<std::string> {""}) << "opened even when empty";
 }
 
+TEST(BrandPresentation, MakeMoneyCaptionShowsAnAmpersandAsWritten)
+{
+    BrandFolder folder;
+    folder.writeProfileText("<%%MakeMoneyButton%%>Tips & Tricks<%%/MakeMoneyButton%%>");
+    Window w(folder);
+    const QPushButton* button = w.frm->btnMakeMoney;
+    EXPECT_TRUE(button->shortcut().isEmpty()) << "the caption's & is no keyboard shortcut";
+    EXPECT_EQ(button->text(), "Tips && Tricks");
+}
+
 TEST(BrandPresentation, BadInputStartsShowsWhatItCanAndKeepsEveryFile)
 {
     BrandFolder folder;
@@ -256,6 +267,17 @@ TEST(AboutBox, ShowsTheBrandTexts)
     EXPECT_TRUE(about.memAbout->isReadOnly());
     EXPECT_EQ(about.editAbout->text(), "Ok");
     EXPECT_EQ(about.size(), QSize(368, 211));
+}
+
+TEST(AboutBox, ShowsMarkupInBrandTextsAsWritten)
+{
+    BrandProfile profile;
+    profile.ApplicationName = "<b>ABC</b>";
+    profile.CopyrightCompany = "<i>Example</i> &amp; Sons";
+    TfrmAbout about(profile);
+    for (QLabel* label : {about.lblProductName, about.lblProductVersion, about.lblCopyright1})
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    EXPECT_EQ(about.lblCopyright1->text(), "Copyright (c)  <i>Example</i> &amp; Sons");
 }
 
 TEST(AboutBox, WithoutAProfileShowsEmptyBrandValues)
