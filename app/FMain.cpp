@@ -176,7 +176,8 @@ void TfrmMain::LoadBrandProfile()
     m_brand = std::move(*profile);
     setWindowTitle(toQt(m_brand.windowCaption));
     btnNews->setVisible(m_brand.newsButtonVisible);
-    btnMakeMoney->setText(toQt(m_brand.makeMoneyCaption));
+    // "&&" shows one "&"; a single one would turn into a keyboard shortcut.
+    btnMakeMoney->setText(toQt(m_brand.makeMoneyCaption).replace('&', QStringLiteral("&&")));
     const BrandWidgets widgets {
         panBanner, imgBanner, gifBanner, panLinks, lblLink1URL, lblLink2URL, &bsSkinData1};
     applyBrandPresentation(m_brand, widgets, m_programFolder, m_random);
