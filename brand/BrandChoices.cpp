@@ -1,22 +1,15 @@
 #include "brand/BrandChoices.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/SplitByCharacter.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <random>
 
 namespace lumivane {
 
 namespace {
-
-std::string lowerAscii(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 struct NumberedPieces {
     int number;

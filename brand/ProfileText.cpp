@@ -40,17 +40,6 @@ std::string closeTag(std::string_view name)
     return "<%%/" + std::string(name) + "%%>";
 }
 
-std::string upperAscii(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
-
 RemainingText::RemainingText(std::string text)
     : m_text(std::move(text))
     , m_upper(upperAscii(m_text))

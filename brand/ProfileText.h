@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AsciiCase.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +18,6 @@ std::string joinProfileLines(const std::vector<std::string>& lines);
 /// "<%%" + name + "%%>" and "<%%/" + name + "%%>".
 std::string openTag(std::string_view name);
 std::string closeTag(std::string_view name);
-
-/// Upper-cases ASCII letters only, so positions stay the same.
-std::string upperAscii(std::string_view text);
 
 /// One tag search on a remaining text.
 struct TagMatch {

@@ -1,18 +1,10 @@
 #include "platform/BrowserCommand.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/AsciiCase.h"
 
 namespace lumivane {
 
 namespace {
-
-std::string lowerAscii(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::vector<std::string> exeCommand(const std::string& command, std::size_t exeAt)
 {

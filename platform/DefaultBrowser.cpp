@@ -1,9 +1,9 @@
 #include "platform/DefaultBrowser.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/BrowserCommand.h"
 #include "platform/ProcessStarter.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -131,11 +131,8 @@ XdgDirs XdgDirs::fromEnvironment()
     dirs.configDirs = splitList(environment("XDG_CONFIG_DIRS", "/etc/xdg"), ':');
     dirs.dataHome = environment("XDG_DATA_HOME", home + "/.local/share");
     dirs.dataDirs = splitList(environment("XDG_DATA_DIRS", "/usr/local/share:/usr/share"), ':');
-    for (auto desktop : splitList(environment("XDG_CURRENT_DESKTOP", ""), ':')) {
-        for (auto& c : desktop)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        dirs.desktops.push_back(desktop);
-    }
+    for (const auto& desktop : splitList(environment("XDG_CURRENT_DESKTOP", ""), ':'))
+        dirs.desktops.push_back(lowerAscii(desktop));
     return dirs;
 }
 

@@ -42,13 +42,7 @@ public:
 BrandProfile loadProfile(const Arguments& arguments)
 {
     const std::string& file = arguments.operands[0];
-    ProfileLines profile;
-    if (arguments.has("--plain")) {
-        profile.lines = loadPlaintextLines(file);
-    } else {
-        const TemporaryFile plain;
-        profile = readProfileLines(file, plain.path());
-    }
+    const ProfileLines profile = readProfileOperand(file, arguments.has("--plain"));
     if (profile.result != DecryptResult::Success)
         std::cerr << "lumivane-brand news: " << file << ": "
                   << describeDecryptResult(profile.result) << "\n";

@@ -68,13 +68,7 @@ void printRecord(const std::string& text, std::ostream& out)
 int runShow(const Arguments& arguments)
 {
     const std::string& file = arguments.operands[0];
-    ProfileLines profile;
-    if (arguments.has("--plain")) {
-        profile.lines = loadPlaintextLines(file);
-    } else {
-        const TemporaryFile plain;
-        profile = readProfileLines(file, plain.path());
-    }
+    const ProfileLines profile = readProfileOperand(file, arguments.has("--plain"));
     const bool passed = profile.result == DecryptResult::Success;
     if (!passed) {
         std::cerr << "lumivane-brand show: " << file << ": "

@@ -86,4 +86,13 @@ void copyToFile(std::istream& in, const std::string& path)
     copyStream(in, out, "standard input");
 }
 
+ProfileLines readProfileOperand(const std::string& file, bool plain)
+{
+    if (plain) {
+        return {loadPlaintextLines(file), DecryptResult::Success};
+    }
+    const TemporaryFile plaintext;
+    return readProfileLines(file, plaintext.path());
+}
+
 } // namespace lumivane::brandtool

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "brand/ProfileFile.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -29,5 +31,9 @@ private:
 void copyFileTo(const std::string& path, std::ostream& out);
 /// Copies everything from in to a new file. Raises lumivane::Error when that fails.
 void copyToFile(std::istream& in, const std::string& path);
+
+/// The lines of a profile FILE operand: a plaintext file with --plain, else a container
+/// decrypted through a temporary file. Raises lumivane::Error when a file cannot be read.
+ProfileLines readProfileOperand(const std::string& file, bool plain);
 
 } // namespace lumivane::brandtool
