@@ -14,6 +14,11 @@ HtmlViewer::HtmlViewer(QWidget* parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        // A link to a place in the page itself moves there; any other one leaves the viewer.
+        if (url.isRelative() && url.path().isEmpty() && url.hasFragment()) {
+            scrollToAnchor(url.fragment());
+            return;
+        }
         if (m_opener)
             m_opener(fromQt(url.toString()));
     });

@@ -9,7 +9,8 @@
 namespace lumivane {
 
 /// Read-only viewer whose whole document is set from HTML source text.
-/// Links in the document open through the opener, never inside the viewer.
+/// Links in the document open through the opener, never inside the viewer; a link to a
+/// place in the page itself ("#name") scrolls there.
 class HtmlViewer : public QTextBrowser {
     Q_OBJECT
 public:

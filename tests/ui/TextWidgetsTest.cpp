@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,29 @@ TEST(HtmlViewer, DoesNotReadFilesTheDocumentNames)
     viewer.setHtmlSource("<html><head><link rel=stylesheet href=\"" + url.toString().toStdString()
         + "\"></head><body><p>text</p></body></html>");
     EXPECT_EQ(viewer.document()->toPlainText(), QStringLiteral("text"));
+}
+
+TEST(HtmlViewer, LinksWithinThePageScrollAndOthersGoToTheOpener)
+{
+    std::string page = "<html><body><p><a href=\"#end\">to the end</a></p>";
+    for (int i = 0; i < 200; ++i)
+        page += "<p>filler " + std::to_string(i) + "</p>";
+    page += "<p><a name=\"end\">end</a></p></body></html>";
+    HtmlViewer viewer;
+    std::vector<std::string> opened;
+    viewer.setLinkOpener([&](const std::string& url) { opened.push_back(url); });
+    viewer.resize(300, 200);
+    viewer.show();
+    viewer.setHtmlSource(page);
+    QApplication::processEvents();
+    ASSERT_EQ(viewer.verticalScrollBar()->value(), 0);
+
+    emit viewer.anchorClicked(QUrl(QStringLiteral("#end")));
+    EXPECT_TRUE(opened.empty());
+    EXPECT_GT(viewer.verticalScrollBar()->value(), 0);
+
+    emit viewer.anchorClicked(QUrl(QStringLiteral("http://example.com/#end")));
+    EXPECT_EQ(opened, std::vector<std::string> {"http://example.com/#end"});
 }
 
 TEST(HtmlViewer, TakesAHugePage)
