@@ -7,6 +7,8 @@
 #include <QItemSelectionModel>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace lumivane {
 
 UrlListModel::UrlListModel(UrlList& list, QObject* parent)
@@ -77,23 +79,29 @@ QVariant UrlListModel::headerData(int section, Qt::Orientation orientation, int 
 
 void UrlListModel::rowsReset()
 {
+    m_changingRows = true;
     beginResetModel();
     endResetModel();
-    emit rowsReordered();
+    m_changingRows = false;
+    emit selectionReplaced();
 }
 
 void UrlListModel::rowAppended(std::size_t index)
 {
     const int row = static_cast<int>(index);
+    m_changingRows = true;
     beginInsertRows({}, row, row);
     endInsertRows();
+    m_changingRows = false;
 }
 
 void UrlListModel::rowRemoved(std::size_t index)
 {
     const int row = static_cast<int>(index);
+    m_changingRows = true;
     beginRemoveRows({}, row, row);
     endRemoveRows();
+    m_changingRows = false;
 }
 
 void UrlListModel::rowChanged(std::size_t index)
@@ -105,6 +113,11 @@ void UrlListModel::rowChanged(std::size_t index)
 void UrlListModel::rowSelectionChanged(std::size_t index)
 {
     emit rowSelectionFlagChanged(static_cast<int>(index));
+}
+
+void UrlListModel::selectionReset()
+{
+    emit selectionReplaced();
 }
 
 UrlListView::UrlListView(UrlList& list, QWidget* parent)
@@ -138,7 +151,7 @@ UrlListView::UrlListView(UrlList& list, QWidget* parent)
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &UrlListView::viewSelectionChanged);
-    connect(m_model, &UrlListModel::rowsReordered, this, &UrlListView::showListSelection);
+    connect(m_model, &UrlListModel::selectionReplaced, this, &UrlListView::showListSelection);
     connect(m_model, &UrlListModel::rowSelectionFlagChanged, this, &UrlListView::showRowSelection);
 }
 
@@ -151,35 +164,45 @@ void UrlListView::headerClicked(int section)
         section, m_list.sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
-void UrlListView::viewSelectionChanged()
+// Only the rows the view reports as changed are looked at, so a large list
+// stays quick to select in.
+void UrlListView::viewSelectionChanged(
+    const QItemSelection& selected, const QItemSelection& deselected)
 {
-    if (m_syncing)
+    if (m_syncing || m_model->changingRows())
         return;
     m_syncing = true;
-    for (std::size_t i = 0; i < m_list.count(); ++i)
-        m_list.setSelected(i, selectionModel()->isRowSelected(static_cast<int>(i), {}));
+    for (const auto* ranges : {&deselected, &selected}) {
+        for (const auto& range : *ranges) {
+            const int last = std::min(range.bottom(), static_cast<int>(m_list.count()) - 1);
+            for (int row = range.top(); row <= last; ++row)
+                m_list.setSelected(
+                    static_cast<std::size_t>(row), selectionModel()->isRowSelected(row, {}));
+        }
+    }
     m_syncing = false;
 }
 
+// Consecutive selected rows go to the view as one range: the view's selection
+// slows down with the number of its ranges.
 void UrlListView::showListSelection()
 {
     if (m_syncing)
         return;
     m_syncing = true;
     QItemSelection selection;
-    for (std::size_t i = 0; i < m_list.count(); ++i) {
-        if (m_list.row(i).selected) {
-            const int row = static_cast<int>(i);
-            selection.select(m_model->index(row, 0), m_model->index(row, 3));
-        }
+    const int count = static_cast<int>(m_list.count());
+    for (int row = 0; row < count; ++row) {
+        if (!m_list.row(static_cast<std::size_t>(row)).selected)
+            continue;
+        const int first = row;
+        while (row + 1 < count && m_list.row(static_cast<std::size_t>(row + 1)).selected)
+            ++row;
+        selection.select(m_model->index(first, 0), m_model->index(row, 3));
     }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     m_syncing = false;
 }
-
-} // namespace lumivane
-
-namespace lumivane {
 
 void UrlListView::showRowSelection(int row)
 {

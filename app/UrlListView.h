@@ -21,9 +21,14 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    /// True while rows are being added, removed or replaced: the view's
+    /// selection then speaks of positions the list no longer has.
+    bool changingRows() const { return m_changingRows; }
+
 signals:
-    /// The rows were replaced or reordered: the view shows the list's selection again.
-    void rowsReordered();
+    /// The rows were replaced or reordered, or many flags changed: the view
+    /// shows the list's selection again.
+    void selectionReplaced();
     void rowSelectionFlagChanged(int row);
 
 private:
@@ -32,8 +37,10 @@ private:
     void rowRemoved(std::size_t index) override;
     void rowChanged(std::size_t index) override;
     void rowSelectionChanged(std::size_t index) override;
+    void selectionReset() override;
 
     UrlList& m_list;
+    bool m_changingRows = false;
 };
 
 /// `lvwItems`: a report view with grid lines, whole-row multiple selection and
@@ -46,7 +53,7 @@ public:
 
 private:
     void headerClicked(int section);
-    void viewSelectionChanged();
+    void viewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void showListSelection();
     void showRowSelection(int row);
 

@@ -49,6 +49,14 @@ void UrlList::remove(std::size_t index)
         m_observer->rowRemoved(index);
 }
 
+void UrlList::removeSelected()
+{
+    std::erase_if(m_rows, [](const UrlRow& row) { return row.selected; });
+    ++m_layoutVersion;
+    if (m_observer)
+        m_observer->rowsReset();
+}
+
 void UrlList::setNumber(std::size_t index, std::string number)
 {
     m_rows.at(index).number = std::move(number);
@@ -71,6 +79,14 @@ void UrlList::setSelected(std::size_t index, bool selected)
     row.selected = selected;
     if (m_observer)
         m_observer->rowSelectionChanged(index);
+}
+
+void UrlList::setAllSelected(bool selected)
+{
+    for (auto& row : m_rows)
+        row.selected = selected;
+    if (m_observer)
+        m_observer->selectionReset();
 }
 
 std::size_t UrlList::selectedCount() const

@@ -18,6 +18,8 @@ public:
     virtual void rowRemoved(std::size_t index) = 0;
     virtual void rowChanged(std::size_t index) = 0;
     virtual void rowSelectionChanged(std::size_t index) = 0;
+    /// Many rows' selected flags changed at once.
+    virtual void selectionReset() = 0;
 };
 
 enum class UrlColumn { number = 0, id = 1, url = 2, status = 3 };
@@ -35,10 +37,14 @@ public:
     void append(UrlRow row);
     void clear();
     void remove(std::size_t index);
+    /// Removes every selected row in one pass; the others keep their order.
+    void removeSelected();
 
     void setNumber(std::size_t index, std::string number);
     void setStatus(std::size_t index, std::string status);
     void setSelected(std::size_t index, bool selected);
+    /// Sets the selected flag of every row, with one notice for them all.
+    void setAllSelected(bool selected);
 
     std::size_t selectedCount() const;
     std::optional<std::size_t> firstSelected() const;

@@ -8,14 +8,12 @@ namespace lumivane {
 
 void selectAll(UrlList& list)
 {
-    for (std::size_t i = 0; i < list.count(); ++i)
-        list.setSelected(i, true);
+    list.setAllSelected(true);
 }
 
 void clearSelection(UrlList& list)
 {
-    for (std::size_t i = 0; i < list.count(); ++i)
-        list.setSelected(i, false);
+    list.setAllSelected(false);
 }
 
 void deleteSelected(UrlList& list, MessageDialog& dialog)
@@ -24,10 +22,7 @@ void deleteSelected(UrlList& list, MessageDialog& dialog)
         dialog.inform("Please select the items do you want delete.");
         return;
     }
-    for (std::size_t i = list.count(); i-- > 0;) {
-        if (list.row(i).selected)
-            list.remove(i);
-    }
+    list.removeSelected();
     for (std::size_t i = 0; i < list.count(); ++i)
         list.setNumber(i, std::to_string(i + 1));
 }

@@ -11,7 +11,7 @@ class UrlList;
 void selectAll(UrlList& list);
 void clearSelection(UrlList& list);
 
-/// Deletes the selected rows from the bottom up and renumbers the rest from 1;
+/// Deletes the selected rows and renumbers the rest from 1;
 /// with nothing selected it only shows a message. The status bar is left as is.
 void deleteSelected(UrlList& list, MessageDialog& dialog);
 
