@@ -44,11 +44,12 @@ Error readError(const std::string& path, int code)
         + ". The URL list has been emptied.");
 }
 
+// Only a regular file counts: a pipe would block the window until something
+// writes to it, and a device such as /dev/urandom never ends.
 bool fileExists(const std::string& path)
 {
     std::error_code ignored;
-    const auto status = std::filesystem::status(path, ignored);
-    return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+    return std::filesystem::is_regular_file(std::filesystem::status(path, ignored));
 }
 
 } // namespace

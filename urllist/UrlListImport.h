@@ -18,7 +18,7 @@ bool isBlank(std::string_view text);
 bool addUrl(UrlList& list, StatusPanels& panels, const std::string& text, int linkType);
 
 /// Replaces the list with the lines of a file, numbered on from the old last
-/// row. Does nothing when no file has that name. A file that cannot be read
+/// row. Does nothing when no regular file has that name. A file that cannot be read
 /// raises an error; the list has been emptied by then.
 void loadListFile(
     UrlList& list, StatusPanels& panels, const std::string& path, ListFormat format, int linkType);

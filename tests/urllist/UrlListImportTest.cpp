@@ -10,6 +10,8 @@
 
 #include <random>
 
+#include <sys/stat.h>
+
 namespace lumivane {
 namespace {
 
@@ -96,7 +98,12 @@ TEST_F(ImportTest, MissingFileOrNameChangesNothing)
 {
     test::fillList(list, 2);
     test::TempDir dir;
-    for (const std::string& path : {std::string(), dir.file("absent.txt"), dir.path().string()})
+    // A pipe would block the window until some program writes to it, and a
+    // device such as /dev/urandom never ends: neither is a list file.
+    const std::string pipe = dir.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {std::string(), dir.file("absent.txt"), dir.path().string(),
+             pipe, std::string("/dev/urandom")})
         loadListFile(list, panels, path, ListFormat::oneUrlPerLine, 0);
     EXPECT_EQ(list.count(), 2u);
     EXPECT_EQ(panels.totalWrites, 0);
