@@ -1,6 +1,7 @@
 #include "urllist/FList.h"
 
 #include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
 #include "urllist/DialogParts.h"
 #include "urllist/ListFormatRadios.h"
 #include "urllist/UrlListImport.h"
@@ -28,6 +29,7 @@ TfrmList::TfrmList(UrlList& list, LinkTypeSource linkType, StatusPanels& panels,
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buildFileSection());
     layout->addLayout(buildTypedSection());
+    centreOnScreen(*this);
 }
 
 QLayout* TfrmList::buildFileSection()

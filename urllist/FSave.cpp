@@ -2,6 +2,7 @@
 
 #include "platform/MessageDialog.h"
 #include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
 #include "urllist/DialogParts.h"
 #include "urllist/ListFormatRadios.h"
 #include "urllist/UrlListExport.h"
@@ -48,6 +49,7 @@ TfrmSave::TfrmSave(
     connect(cancel, &QPushButton::clicked, this, &TfrmSave::btnCancelClick);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
+    centreOnScreen(*this);
 }
 
 void TfrmSave::btnBrowseClick()

@@ -1,6 +1,7 @@
 #include "urllist/FURL.h"
 
 #include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
 #include "urllist/DialogParts.h"
 #include "urllist/UrlListImport.h"
 
@@ -40,6 +41,7 @@ TfrmAddUrl::TfrmAddUrl(UrlList& list, LinkTypeSource linkType, StatusPanels& pan
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     edtURL->setFocus();
+    centreOnScreen(*this);
 }
 
 void TfrmAddUrl::btnOkClick()

@@ -109,6 +109,8 @@ TEST(MainWindow, StartsWithTheMainPageAndDefaults)
     EXPECT_EQ(header->sectionSize(3), 100);
     EXPECT_EQ(frm.lvwItems->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(frm.lvwItems->selectionMode(), QAbstractItemView::ExtendedSelection);
+    frm.urlList().append(row("1", "http://a"));
+    EXPECT_EQ(frm.lvwItems->rowHeight(0), 20);
 
     auto& status = frm.statusBar();
     EXPECT_EQ(status.stpTotal->text(), "Total:");

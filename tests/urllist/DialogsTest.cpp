@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -78,6 +79,28 @@ void pickInChooser(const QString& title, const QString& startPath, const QString
         chooser->selectFile(pick);
         static_cast<QDialog*>(chooser)->accept();
     });
+}
+
+TEST(ListDialogs, OpenInTheMiddleOfTheScreenNotOfTheirParent)
+{
+    QWidget parent;
+    parent.setGeometry(0, 0, 120, 80);
+    parent.show();
+    UrlList list;
+    FakeStatusPanels panels;
+    RecordingMessages messages;
+    TfrmAddUrl add(
+        list, [] { return 0; }, panels, "", &parent);
+    TfrmList import(
+        list, [] { return 0; }, panels, "", &parent);
+    TfrmSave save(list, messages, "", &parent);
+    for (QDialog* dialog : std::initializer_list<QDialog*> {&add, &import, &save}) {
+        dialog->show();
+        const QPoint middle = dialog->screen()->availableGeometry().center();
+        const QPoint shown = dialog->geometry().center();
+        EXPECT_LE((shown - middle).manhattanLength(), 8) << dialog->objectName().toStdString();
+        dialog->hide();
+    }
 }
 
 TEST(AddUrlDialog, OkAppendsTheUntrimmedField)
