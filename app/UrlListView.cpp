@@ -77,29 +77,41 @@ QVariant UrlListModel::headerData(int section, Qt::Orientation orientation, int 
     return {};
 }
 
-void UrlListModel::rowsReset()
+void UrlListModel::rowsAboutToReset()
 {
     m_changingRows = true;
     beginResetModel();
+}
+
+void UrlListModel::rowsReset()
+{
     endResetModel();
     m_changingRows = false;
     emit selectionReplaced();
 }
 
-void UrlListModel::rowAppended(std::size_t index)
+void UrlListModel::rowAboutToBeAppended(std::size_t index)
 {
     const int row = static_cast<int>(index);
     m_changingRows = true;
     beginInsertRows({}, row, row);
+}
+
+void UrlListModel::rowAppended(std::size_t)
+{
     endInsertRows();
     m_changingRows = false;
 }
 
-void UrlListModel::rowRemoved(std::size_t index)
+void UrlListModel::rowAboutToBeRemoved(std::size_t index)
 {
     const int row = static_cast<int>(index);
     m_changingRows = true;
     beginRemoveRows({}, row, row);
+}
+
+void UrlListModel::rowRemoved(std::size_t)
+{
     endRemoveRows();
     m_changingRows = false;
 }

@@ -32,8 +32,11 @@ signals:
     void rowSelectionFlagChanged(int row);
 
 private:
+    void rowsAboutToReset() override;
     void rowsReset() override;
+    void rowAboutToBeAppended(std::size_t index) override;
     void rowAppended(std::size_t index) override;
+    void rowAboutToBeRemoved(std::size_t index) override;
     void rowRemoved(std::size_t index) override;
     void rowChanged(std::size_t index) override;
     void rowSelectionChanged(std::size_t index) override;

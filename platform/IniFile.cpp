@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -30,9 +31,8 @@ bool sameName(std::string_view a, std::string_view b)
     return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
 
-std::vector<std::string> readLines(const std::string& path)
+std::vector<std::string> readLines(std::istream& in)
 {
-    std::ifstream in(path, std::ios::binary);
     std::vector<std::string> lines;
     std::string line;
     while (std::getline(in, line)) {
@@ -40,6 +40,26 @@ std::vector<std::string> readLines(const std::string& path)
             line.pop_back();
         lines.push_back(line);
     }
+    return lines;
+}
+
+std::vector<std::string> readLines(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return readLines(in);
+}
+
+// Lines to rewrite: a file that exists but cannot be read fails the write, so
+// its other lines are never replaced by ours alone.
+std::vector<std::string> readLinesForWriting(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return {};
+    std::ifstream in(path, std::ios::binary);
+    auto lines = readLines(in);
+    if (!in.is_open() || in.bad())
+        throw Error("Unable to write to " + path);
     return lines;
 }
 
@@ -152,7 +172,7 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool fall
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    auto lines = readLines(m_path);
+    auto lines = readLinesForWriting(m_path);
     const auto found = locate(lines, section, key);
     std::string line = std::string(key) + "=" + std::string(value);
     if (found.key) {

@@ -27,6 +27,8 @@ const std::string& columnText(const UrlRow& row, UrlColumn column)
 void UrlList::append(UrlRow row)
 {
     row.selected = false;
+    if (m_observer)
+        m_observer->rowAboutToBeAppended(m_rows.size());
     m_rows.push_back(std::move(row));
     ++m_layoutVersion;
     if (m_observer)
@@ -35,6 +37,8 @@ void UrlList::append(UrlRow row)
 
 void UrlList::clear()
 {
+    if (m_observer)
+        m_observer->rowsAboutToReset();
     m_rows.clear();
     ++m_layoutVersion;
     if (m_observer)
@@ -43,6 +47,8 @@ void UrlList::clear()
 
 void UrlList::remove(std::size_t index)
 {
+    if (m_observer)
+        m_observer->rowAboutToBeRemoved(index);
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(index));
     ++m_layoutVersion;
     if (m_observer)
@@ -51,6 +57,8 @@ void UrlList::remove(std::size_t index)
 
 void UrlList::removeSelected()
 {
+    if (m_observer)
+        m_observer->rowsAboutToReset();
     std::erase_if(m_rows, [](const UrlRow& row) { return row.selected; });
     ++m_layoutVersion;
     if (m_observer)
@@ -121,6 +129,8 @@ void UrlList::sortByColumn(UrlColumn column)
     m_sortColumn = column;
     const bool ascending = m_sortAscending;
     // std::string compares as unsigned bytes: "10" before "9", capitals first.
+    if (m_observer)
+        m_observer->rowsAboutToReset();
     std::stable_sort(m_rows.begin(), m_rows.end(), [&](const UrlRow& a, const UrlRow& b) {
         const auto& left = columnText(a, column);
         const auto& right = columnText(b, column);

@@ -9,12 +9,16 @@
 
 namespace lumivane {
 
-/// Told of every change, so a view can follow the list.
+/// Told of every change, so a view can follow the list. Rows added, removed or
+/// reordered are announced before the change and confirmed after it.
 class UrlListObserver {
 public:
     virtual ~UrlListObserver() = default;
+    virtual void rowsAboutToReset() = 0;
     virtual void rowsReset() = 0;
+    virtual void rowAboutToBeAppended(std::size_t index) = 0;
     virtual void rowAppended(std::size_t index) = 0;
+    virtual void rowAboutToBeRemoved(std::size_t index) = 0;
     virtual void rowRemoved(std::size_t index) = 0;
     virtual void rowChanged(std::size_t index) = 0;
     virtual void rowSelectionChanged(std::size_t index) = 0;
