@@ -11,7 +11,9 @@
 #include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
+#include "snapshot/SnapshotHost.h"
 #include "snapshot/SnapshotRun.h"
+#include "snapshot/WebEngineBrowser.h"
 #include "ui/ExceptionReporting.h"
 #include "ui/GifControl.h"
 #include "ui/HtmlViewer.h"
@@ -117,6 +119,7 @@ void TfrmMain::FormShow()
     }
     pgcPrinc->setCurrentIndex(0);
     centreBanners();
+    m_run->host().browser().Navigate("about:blank");
     bsSkinPageControl1->setCurrentIndex(0);
 }
 

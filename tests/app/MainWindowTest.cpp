@@ -2,9 +2,13 @@
 #include "app/SettingsPanelWidget.h"
 #include "app/StatusBarWidget.h"
 #include "app/UrlListView.h"
+#include "snapshot/SnapshotHost.h"
+#include "snapshot/SnapshotRun.h"
+#include "snapshot/WebEngineBrowser.h"
 #include "tests/support/FakeMessageDialog.h"
 #include "tests/support/ReportRecorder.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WaitFor.h"
 #include "ui/ExceptionReporting.h"
 
 #include <QApplication>
@@ -118,6 +122,11 @@ TEST(MainWindow, StartsWithTheMainPageAndDefaults)
     EXPECT_EQ(status.stpDone->width(), 95);
     EXPECT_EQ(status.MainGauge->maximum(), 100);
     EXPECT_EQ(status.MainGauge->value(), 0);
+
+    // Showing the window sends the snapshot browser to a blank page.
+    auto& snapshotBrowser = frm.snapshotRun().host().browser();
+    EXPECT_TRUE(lumivane::test::waitFor([&] { return snapshotBrowser.ReadyState() == 4; }));
+    EXPECT_EQ(snapshotBrowser.LocationURL(), "about:blank");
 }
 
 TEST(MainWindow, EditsFollowTheRulesAndAreSavedAtClose)
