@@ -1,5 +1,6 @@
 #include "urllist/RowIdentifiers.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/Error.h"
 
 #include <openssl/evp.h>
@@ -9,16 +10,6 @@
 namespace lumivane {
 
 namespace {
-
-std::string lowerAscii(std::string_view text)
-{
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return result;
-}
 
 // One left-to-right scan over non-overlapping occurrences; the output is not rescanned.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to)
