@@ -4,8 +4,8 @@
 # lumivane-batch run over N rows.
 #
 #   bench/batch_bench.sh                 # speed: 50 pages, every tool
-#   bench/batch_bench.sh --memory 500    # memory: 500 rows, --jobs 2
-#   LUMIVANE_BENCH_JOBS="1 2 4" bench/batch_bench.sh   # other --jobs values (default "1 2")
+#   bench/batch_bench.sh --memory 500    # memory: 500 rows, default --jobs
+#   LUMIVANE_BENCH_JOBS="1 2 4" bench/batch_bench.sh   # other --jobs values (default "1 2 default")
 #
 # lumivane-batch comes from $LUMIVANE_BIN_DIR (default build/bin). The peers are Debian's
 # cutycapt, wkhtmltoimage (package wkhtmltopdf) and ImageMagick's convert; a missing peer is
@@ -93,10 +93,14 @@ time_peer() {
 cutycapt_one() { QT_QPA_PLATFORM=offscreen cutycapt --url="$1" --out="$2" --min-width=800 --min-height=600; }
 wkhtmltoimage_one() { QT_QPA_PLATFORM=offscreen wkhtmltoimage -q --width 800 --height 600 "$1" "$2"; }
 
+# --jobs given, or left to the program's default for "default".
+jobs_args() { [ "$1" = default ] || echo "--jobs $1"; }
+
 time_batch() {
     local jobs=$1 start
     start=$(now)
-    "$batch" --quiet --no-skip --folder "$work/lumivane-$jobs" --jobs "$jobs" "$work/urls.txt" \
+    # shellcheck disable=SC2046
+    "$batch" --quiet --no-skip --folder "$work/lumivane-$jobs" $(jobs_args "$jobs") "$work/urls.txt" \
         2>"$work/lumivane-$jobs.log" || { cat "$work/lumivane-$jobs.log" >&2; }
     seconds_since "$start"
 }
@@ -116,7 +120,7 @@ run_memory() {
     for i in $(seq 1 "$memory_rows"); do echo "$base/page$(( (i - 1) % pages + 1 )).html?row=$i"; done > "$work/rows.txt"
     local start
     start=$(now)
-    /usr/bin/time -f "%M" -o "$work/main-peak" "$batch" --quiet --jobs 2 --folder "$work/memory" \
+    /usr/bin/time -f "%M" -o "$work/main-peak" "$batch" --quiet --folder "$work/memory" \
         --report "$work/memory.csv" "$work/rows.txt" &
     local timer=$! peak=0 samples="" rss batch_pid
     sleep 0.2
@@ -131,7 +135,7 @@ run_memory() {
     wait "$timer" || true
     local seconds
     seconds=$(seconds_since "$start")
-    echo "rows: $memory_rows  seconds: $(printf %.1f "$seconds")  successes: $(grep -c ',Success,' "$work/memory.csv")"
+    echo "rows: $memory_rows  jobs: $(( 2 * $(nproc) )) (the default)  seconds: $(printf %.1f "$seconds")  successes: $(grep -c ',Success,' "$work/memory.csv")"
     echo "peak RSS of the lumivane-batch process: $(( $(cat "$work/main-peak") / 1024 )) MB"
     echo "peak RSS of its whole process tree (sampled every 0.5 s): $(( peak / 1024 )) MB"
     echo "tree RSS (MB) by rows done:"
@@ -150,12 +154,14 @@ fi
 
 declare -A secs
 declare -A folder
-jobs_list=${LUMIVANE_BENCH_JOBS:-1 2}
+jobs_list=${LUMIVANE_BENCH_JOBS:-1 2 default}
 tools=()
 for jobs in $jobs_list; do
-    secs[lumivane-batch --jobs $jobs]=$(time_batch "$jobs")
-    folder[lumivane-batch --jobs $jobs]="$work/lumivane-$jobs"
-    tools+=("lumivane-batch --jobs $jobs")
+    name="lumivane-batch --jobs $jobs"
+    [ "$jobs" = default ] && name="lumivane-batch (default: $(( 2 * $(nproc) )) jobs)"
+    secs[$name]=$(time_batch "$jobs")
+    folder[$name]="$work/lumivane-$jobs"
+    tools+=("$name")
 done
 folder[cutycapt + convert]="$work/cutycapt"
 folder[wkhtmltoimage + convert]="$work/wkhtmltoimage"
@@ -178,7 +184,7 @@ for peer in "${peers[@]}"; do
     fi
 done
 echo "$pages local pages, 800x600 capture, 200x150 thumbnail, $(nproc) cores"
-printf '%-28s %8s %10s %15s %11s\n' tool seconds pages/min "x fastest peer" thumbnails
+printf '%-34s %8s %10s %15s %11s\n' tool seconds pages/min "x fastest peer" thumbnails
 for tool in "${tools[@]}" "${peers[@]}"; do
     rate=$(per_minute "$pages" "${secs[$tool]}")
     ratio="-"
@@ -186,5 +192,5 @@ for tool in "${tools[@]}" "${peers[@]}"; do
         ratio=$(echo "scale=2; ${secs[$fastest_peer]} / ${secs[$tool]}" | bc -l)
     fi
     made=$(find "${folder[$tool]}" -name '*.jpg' -size +0 | wc -l)
-    printf '%-28s %8.1f %10s %15s %11s\n' "$tool" "${secs[$tool]}" "$rate" "$ratio" "$made/$pages"
+    printf '%-34s %8.1f %10s %15s %11s\n' "$tool" "${secs[$tool]}" "$rate" "$ratio" "$made/$pages"
 done
