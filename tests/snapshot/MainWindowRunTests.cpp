@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -204,6 +205,29 @@ TEST(MainWindowRun, TheBrowserPageFollowsItsAddressAndFeedsAddUrl)
     });
     w.frm->btnAddURL->click();
     EXPECT_EQ(shown, url);
+}
+
+TEST(MainWindowRun, AnAddressTheBrowserPageCannotTakeGoesToTheExceptionReporting)
+{
+    Window w;
+    ReportRecorder reports;
+    auto* page = w.frm->browserPage;
+    w.frm->bsSkinPageControl1->setCurrentIndex(2);
+    page->edtAddress->setText(QStringLiteral("   "));
+    // As a user's click and key arrive: through the application's event delivery.
+    const QPointF centre = QRectF(page->btnGo->rect()).center();
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, centre, page->btnGo->mapToGlobal(centre), Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(page->btnGo, &click);
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(page->edtAddress, &enter);
+    ASSERT_EQ(reports.messages.size(), 2u);
+    for (const auto& message : reports.messages)
+        EXPECT_NE(message.find("Cannot navigate to \"   \""), std::string::npos) << message;
+    EXPECT_TRUE(w.dialog->shown.empty());
+    EXPECT_TRUE(w.frm->urlList().empty());
 }
 
 } // namespace
