@@ -138,6 +138,18 @@ TEST_F(BatchProgramTest, GoodPagesGetThumbnailsAndBadOnesAnErrorWithItsReason)
     }
 }
 
+TEST_F(BatchProgramTest, APageThatMovesOnDuringTheDelayIsCapturedOnceTheNextPageIsReady)
+{
+    const std::string list = writeList({"moves|" + m_site.url("/moves-on")});
+    const ProgramResult result = runBatch({"--folder", out(), "--format", "bmp", "--list-format",
+        "pipe", "--delay", "1000", "--timeout", "20", "--quiet", list});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const Bitmap32 thumbnail = readBmp32(out() + "/moves.bmp");
+    ASSERT_FALSE(thumbnail.empty());
+    EXPECT_TRUE(closeColour(averageColour(thumbnail, 0, 60, 200, 90), 0x00FF00))
+        << std::hex << averageColour(thumbnail, 0, 60, 200, 90);
+}
+
 TEST_F(BatchProgramTest, PageImageShrinksExactlyToTheThumbnail)
 {
     const std::string list = writeList({m_site.url("/page/3366cc")});

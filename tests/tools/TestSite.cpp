@@ -1,5 +1,6 @@
 #include "tests/tools/TestSite.h"
 
+#include <chrono>
 #include <netinet/in.h>
 #include <stdexcept>
 #include <sys/socket.h>
@@ -32,6 +33,19 @@ TestSite::TestSite()
         response.set_content(
             colourPage("00ffff", "<script>alert('hello');confirm('sure?')</script>"), "text/html");
     });
+    m_server.Get("/moves-on", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content(colourPage("ff00ff",
+                                 "<script>setTimeout(function () { location.href = "
+                                 "'/slow/00ff00'; }, 200)</script>"),
+            "text/html");
+    });
+    m_server.Get(R"(/slow/([0-9a-f]{6}))",
+        [this](const httplib::Request& request, httplib::Response& response) {
+            std::unique_lock lock(m_mutex);
+            m_stopping.wait_for(
+                lock, std::chrono::milliseconds(slowPageMs), [this] { return m_stopped; });
+            response.set_content(colourPage(request.matches[1]), "text/html");
+        });
     m_server.Get("/hang", [this](const httplib::Request&, httplib::Response& response) {
         response.set_chunked_content_provider(
             "text/html", [this](std::size_t, httplib::DataSink& sink) {

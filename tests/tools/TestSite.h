@@ -11,10 +11,14 @@ namespace lumivane::test {
 
 /// Test pages on 127.0.0.1 at a free port, served from a thread of the test:
 /// /page/RRGGBB (a page of that colour with a heading), /missing (404 with a
-/// body), /hang (starts an answer and never finishes it) and /alert (calls
-/// alert() before it shows its colour).
+/// body), /hang (starts an answer and never finishes it), /alert (calls
+/// alert() before it shows its colour), /slow/RRGGBB (a colour page that takes
+/// slowPageMs to answer) and /moves-on (a ff00ff page that goes on to
+/// /slow/00ff00 by script 200 ms after it loaded).
 class TestSite {
 public:
+    static constexpr int slowPageMs = 1500;
+
     TestSite();
     ~TestSite();
     TestSite(const TestSite&) = delete;

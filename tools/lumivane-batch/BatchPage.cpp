@@ -142,6 +142,11 @@ void BatchPage::pollReady()
 
 void BatchPage::capture()
 {
+    if (m_host->browser().ReadyState() != WebBrowser::readyStateComplete) {
+        // The page went on to another address during the delay: wait for that one.
+        m_poll.start();
+        return;
+    }
     WebDocument* document = m_host->browser().Document();
     if (!document) {
         end(status::error, "the page produced no document", false);
