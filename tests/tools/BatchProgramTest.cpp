@@ -86,7 +86,7 @@ TEST(TestSite, StopsEvenRightAfterItStarted)
 
 TEST_F(BatchProgramTest, GoodPagesGetThumbnailsAndBadOnesAnErrorWithItsReason)
 {
-    const std::string refused = "http://127.0.0.1:" + std::to_string(closedPort()) + "/";
+    const std::string refused = "http://127.0.0.1:" + std::to_string(TestSite::closedPort()) + "/";
     const std::string list = writeList({m_site.url("/page/ff0000"), m_site.url("/missing"), refused,
         m_site.url("/hang"), m_site.url("/page/00ff00"), m_site.url("/alert"), "chrome://crash",
         m_site.url("/page/0000ff")});
