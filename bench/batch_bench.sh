@@ -4,8 +4,8 @@
 # lumivane-batch run over N rows.
 #
 #   bench/batch_bench.sh                 # speed: 50 pages, every tool
-#   bench/batch_bench.sh --memory 500    # memory: 500 rows, default --jobs
-#   LUMIVANE_BENCH_JOBS="1 2 4" bench/batch_bench.sh   # other --jobs values (default "1 2 default")
+#   bench/batch_bench.sh --memory 500    # memory: 500 rows, --jobs of twice the cores
+#   LUMIVANE_BENCH_JOBS="1 2 4" bench/batch_bench.sh   # other --jobs values (default "1 2 2xcores")
 #
 # lumivane-batch comes from $LUMIVANE_BIN_DIR (default build/bin). The peers are Debian's
 # cutycapt, wkhtmltoimage (package wkhtmltopdf) and ImageMagick's convert; a missing peer is
@@ -93,8 +93,8 @@ time_peer() {
 cutycapt_one() { QT_QPA_PLATFORM=offscreen cutycapt --url="$1" --out="$2" --min-width=800 --min-height=600; }
 wkhtmltoimage_one() { QT_QPA_PLATFORM=offscreen wkhtmltoimage -q --width 800 --height 600 "$1" "$2"; }
 
-# --jobs given, or left to the program's default for "default".
-jobs_args() { [ "$1" = default ] || echo "--jobs $1"; }
+# --jobs as given; "2xcores" is twice the number of cores.
+jobs_args() { if [ "$1" = 2xcores ]; then echo "--jobs $((2 * $(nproc)))"; else echo "--jobs $1"; fi; }
 
 time_batch() {
     local jobs=$1 start
@@ -120,7 +120,7 @@ run_memory() {
     for i in $(seq 1 "$memory_rows"); do echo "$base/page$(( (i - 1) % pages + 1 )).html?row=$i"; done > "$work/rows.txt"
     local start
     start=$(now)
-    /usr/bin/time -f "%M" -o "$work/main-peak" "$batch" --quiet --folder "$work/memory" \
+    /usr/bin/time -f "%M" -o "$work/main-peak" "$batch" --quiet --jobs $((2 * $(nproc))) --folder "$work/memory" \
         --report "$work/memory.csv" "$work/rows.txt" &
     local timer=$! peak=0 samples="" rss batch_pid
     sleep 0.2
@@ -135,7 +135,7 @@ run_memory() {
     wait "$timer" || true
     local seconds
     seconds=$(seconds_since "$start")
-    echo "rows: $memory_rows  jobs: $(( 2 * $(nproc) )) (the default)  seconds: $(printf %.1f "$seconds")  successes: $(grep -c ',Success,' "$work/memory.csv")"
+    echo "rows: $memory_rows  jobs: $(( 2 * $(nproc) )) (twice the cores)  seconds: $(printf %.1f "$seconds")  successes: $(grep -c ',Success,' "$work/memory.csv")"
     echo "peak RSS of the lumivane-batch process: $(( $(cat "$work/main-peak") / 1024 )) MB"
     echo "peak RSS of its whole process tree (sampled every 0.5 s): $(( peak / 1024 )) MB"
     echo "tree RSS (MB) by rows done:"
@@ -154,11 +154,11 @@ fi
 
 declare -A secs
 declare -A folder
-jobs_list=${LUMIVANE_BENCH_JOBS:-1 2 default}
+jobs_list=${LUMIVANE_BENCH_JOBS:-1 2 2xcores}
 tools=()
 for jobs in $jobs_list; do
     name="lumivane-batch --jobs $jobs"
-    [ "$jobs" = default ] && name="lumivane-batch (default: $(( 2 * $(nproc) )) jobs)"
+    [ "$jobs" = 2xcores ] && name="lumivane-batch --jobs $(( 2 * $(nproc) )) (twice the cores)"
     secs[$name]=$(time_batch "$jobs")
     folder[$name]="$work/lumivane-$jobs"
     tools+=("$name")

@@ -203,12 +203,11 @@ TEST_F(BatchSettingsTest, RefusesSizesAndFoldersTheRunCannotUse)
         usageMessage({"--folder", "o", "l"}).find("800x-5 (from config.ini)"), std::string::npos);
 }
 
-TEST(BatchJobs, DefaultIsTwiceTheCoresWithinTheLimits)
+TEST(BatchJobs, DefaultIsTheCoresButAtLeastTwo)
 {
     EXPECT_EQ(resolveJobs(parseBatchOptions({"l"}), 0), 2); // the count is unknown
     EXPECT_EQ(resolveJobs(parseBatchOptions({"l"}), 1), 2);
-    EXPECT_EQ(resolveJobs(parseBatchOptions({"l"}), 2), 4);
-    EXPECT_EQ(resolveJobs(parseBatchOptions({"l"}), 8), 16);
+    EXPECT_EQ(resolveJobs(parseBatchOptions({"l"}), 8), 8);
     EXPECT_EQ(resolveJobs(parseBatchOptions({"l"}), 4096), maxJobs);
     EXPECT_EQ(resolveJobs(parseBatchOptions({"--jobs", "1", "l"}), 8), 1);
 }

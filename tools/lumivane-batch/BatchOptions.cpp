@@ -232,7 +232,7 @@ Makes a thumbnail of every page of a URL list, without a window.
   --format jpg|gif|bmp    (default jpg)
   --skip | --no-skip      skip rows whose thumbnail file exists (default skip)
   --page-images DIR       also write each full-size page image as a 32-bit BMP named <ID>.bmp
-  --jobs N                pages loaded in parallel (default: twice the number of cores)
+  --jobs N                pages loaded in parallel (default: number of cores, at least 2)
   --timeout SEC           per-page limit from navigation to capture (default 30); over it is "Error"
   --delay MS              extra wait after the page is ready, before capture (default 0)
   --report FILE           CSV: number,id,url,status,file,millis,error (one row per list row, list order)

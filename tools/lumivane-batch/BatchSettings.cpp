@@ -117,9 +117,7 @@ int resolveJobs(const BatchOptions& options, unsigned hardwareThreads)
 {
     if (options.jobs)
         return *options.jobs;
-    // A page spends most of its time waiting for its final frame, not computing,
-    // so two pages per core keep the cores busy; captures stay correct there.
-    return std::clamp(2 * static_cast<int>(std::min(hardwareThreads, 1024u)), 2, maxJobs);
+    return std::clamp(static_cast<int>(std::min(hardwareThreads, 1024u)), 2, maxJobs);
 }
 
 } // namespace lumivane::batch

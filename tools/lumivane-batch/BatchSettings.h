@@ -37,7 +37,7 @@ struct BatchSettings {
 /// replace BMP thumbnails of the same name.
 BatchSettings resolveSettings(const BatchOptions& options, const IniFile& config);
 
-/// Jobs from the option, else twice the number of cores, at least 2.
+/// Jobs from the option, else the number of cores, at least 2.
 int resolveJobs(const BatchOptions& options, unsigned hardwareThreads);
 
 } // namespace lumivane::batch
