@@ -18,6 +18,20 @@ inline std::string lowerAscii(std::string_view text)
     return lower;
 }
 
+/// Whether two texts are equal when ASCII letters are compared without regard to case.
+inline bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    const auto fold
+        = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i]))
+            return false;
+    }
+    return true;
+}
+
 /// The text with ASCII letters upper-cased, like lowerAscii.
 inline std::string upperAscii(std::string_view text)
 {

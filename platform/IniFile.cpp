@@ -1,13 +1,14 @@
 #include "platform/IniFile.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/Error.h"
+#include "platform/TrimBlanks.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
-#include <strings.h>
 #include <vector>
 
 namespace lumivane {
@@ -15,21 +16,6 @@ namespace lumivane {
 namespace {
 
 constexpr std::size_t maxValueLength = 2047;
-
-std::string_view trim(std::string_view text)
-{
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 
 std::vector<std::string> readLines(std::istream& in)
 {
@@ -66,13 +52,13 @@ std::vector<std::string> readLinesForWriting(const std::string& path)
 // "[name]" gives name; any other line gives nothing.
 std::optional<std::string_view> sectionName(std::string_view line)
 {
-    line = trim(line);
+    line = trimBlanks(line);
     if (line.empty() || line.front() != '[')
         return std::nullopt;
     const auto close = line.find(']');
     if (close == std::string_view::npos)
         return std::nullopt;
-    return trim(line.substr(1, close - 1));
+    return trimBlanks(line.substr(1, close - 1));
 }
 
 struct KeyLine {
@@ -85,7 +71,7 @@ std::optional<KeyLine> keyLine(std::string_view line)
     const auto equals = line.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return KeyLine {trim(line.substr(0, equals)), trim(line.substr(equals + 1))};
+    return KeyLine {trimBlanks(line.substr(0, equals)), trimBlanks(line.substr(equals + 1))};
 }
 
 struct Position {
@@ -103,7 +89,7 @@ Position locate(
         if (const auto name = sectionName(lines[i])) {
             if (inside)
                 break;
-            inside = sameName(*name, section);
+            inside = equalsIgnoringAsciiCase(*name, section);
             if (inside) {
                 found.section = i;
                 found.sectionEnd = i + 1;
@@ -112,10 +98,10 @@ Position locate(
         }
         if (!inside)
             continue;
-        if (!trim(lines[i]).empty())
+        if (!trimBlanks(lines[i]).empty())
             found.sectionEnd = i + 1;
         const auto entry = keyLine(lines[i]);
-        if (!found.key && entry && sameName(entry->key, key))
+        if (!found.key && entry && equalsIgnoringAsciiCase(entry->key, key))
             found.key = i;
     }
     return found;

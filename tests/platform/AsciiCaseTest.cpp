@@ -13,5 +13,14 @@ TEST(AsciiCase, ChangesAsciiLettersOnly)
     EXPECT_EQ(lowerAscii(""), "");
 }
 
+TEST(AsciiCase, ComparesNamesWithoutRegardToAsciiCase)
+{
+    EXPECT_TRUE(equalsIgnoringAsciiCase("Settings", "sETTINGS"));
+    EXPECT_TRUE(equalsIgnoringAsciiCase("", ""));
+    EXPECT_FALSE(equalsIgnoringAsciiCase("Settings", "Setting"));
+    EXPECT_FALSE(equalsIgnoringAsciiCase("\xC9", "\xE9")) << "only ASCII letters fold";
+    EXPECT_FALSE(equalsIgnoringAsciiCase("[", "{")) << "no folding beyond the letters";
+}
+
 } // namespace
 } // namespace lumivane

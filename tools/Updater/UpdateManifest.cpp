@@ -1,29 +1,15 @@
 #include "tools/Updater/UpdateManifest.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/Error.h"
+#include "platform/TrimBlanks.h"
 
 #include <algorithm>
 #include <set>
-#include <strings.h>
 
 namespace lumivane {
 
 namespace {
-
-std::string_view trim(std::string_view text)
-{
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 
 bool isSha256Hex(std::string_view text)
 {
@@ -32,34 +18,28 @@ bool isSha256Hex(std::string_view text)
     });
 }
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-        [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower;
-}
-
 class ManifestReader {
 public:
     void line(std::string_view text)
     {
-        text = trim(text);
+        text = trimBlanks(text);
         if (text.empty() || text.front() == ';')
             return;
         if (text.front() == '[') {
             const auto close = text.find(']');
-            m_section = close == std::string_view::npos ? "" : trim(text.substr(1, close - 1));
+            m_section
+                = close == std::string_view::npos ? "" : trimBlanks(text.substr(1, close - 1));
             return;
         }
         const auto equals = text.find('=');
         if (equals == std::string_view::npos)
             return;
-        const auto key = trim(text.substr(0, equals));
-        const auto value = trim(text.substr(equals + 1));
-        if (sameName(m_section, "APPLICATION") && sameName(key, "Version"))
+        const auto key = trimBlanks(text.substr(0, equals));
+        const auto value = trimBlanks(text.substr(equals + 1));
+        if (equalsIgnoringAsciiCase(m_section, "APPLICATION")
+            && equalsIgnoringAsciiCase(key, "Version"))
             m_manifest.version = std::string(value);
-        else if (sameName(m_section, "FILES"))
+        else if (equalsIgnoringAsciiCase(m_section, "FILES"))
             file(key, value);
     }
 
@@ -82,7 +62,7 @@ private:
             throw Error("mainappupdate.inf has no SHA-256 hash for " + name);
         if (!m_paths.insert(name).second)
             throw Error("mainappupdate.inf lists a path twice: " + name);
-        m_manifest.files.push_back({name, lowerCase(hash)});
+        m_manifest.files.push_back({name, lowerAscii(hash)});
     }
 
     std::string_view m_section;
