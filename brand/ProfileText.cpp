@@ -1,23 +1,12 @@
 #include "brand/ProfileText.h"
 
+#include "platform/LineCutter.h"
+
 namespace lumivane {
 
 std::vector<std::string> splitProfileLines(std::string_view text)
 {
-    text = text.substr(0, text.find('\0'));
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        start = end + (crLf ? 2 : 1);
-    }
-    return lines;
+    return cutLines(text);
 }
 
 std::string joinProfileLines(const std::vector<std::string>& lines)
