@@ -93,7 +93,7 @@ void TfrmMain::FormCreate()
 {
     gifBanner->setGeometry(imgBanner->geometry());
     LoadBrandProfile();
-    if (m_welcomePage.empty())
+    if (m_brand.welcomePage.empty())
         Timer1->start();
     m_newsList = std::make_unique<std::vector<std::string>>();
     LoadSettings();
@@ -108,8 +108,8 @@ void TfrmMain::FormShow()
         QApplication::processEvents();
     }
     pgcPrinc->setCurrentIndex(0);
-    if (!m_welcomePage.empty()) {
-        prfWelcome->setHtmlSource(m_welcomePage);
+    if (!m_brand.welcomePage.empty()) {
+        prfWelcome->setHtmlSource(m_brand.welcomePage);
     } else {
         pgcPrinc->removeWidget(stsWelcome);
         delete stsWelcome;
@@ -184,7 +184,6 @@ void TfrmMain::LoadBrandProfile()
     const BrandWidgets widgets {
         panBanner, imgBanner, gifBanner, panLinks, lblLink1URL, lblLink2URL, &bsSkinData1};
     applyBrandPresentation(m_brand, widgets, m_programFolder, m_random);
-    m_welcomePage = m_brand.welcomePage;
 }
 
 void TfrmMain::centreBanners()

@@ -58,7 +58,6 @@ public:
     SettingsPanel& settings() { return m_settings; }
     StatusBarWidget& statusBar() { return *m_statusBar; }
     std::vector<std::string>& newsList() { return *m_newsList; }
-    const std::string& welcomePageText() const { return m_welcomePage; }
     /// The brand profile record; empty values when there is no profile.
     const BrandProfile& brandProfile() const { return m_brand; }
     /// How the banner, Make Money and Help open their links (the default browser).
@@ -155,7 +154,6 @@ private:
     SettingsPanel m_settings;
     StatusBarWidget* m_statusBar = nullptr;
     std::unique_ptr<std::vector<std::string>> m_newsList;
-    std::string m_welcomePage;
     BrandProfile m_brand;
     RandomIndex m_random;
     BrowserOpener m_openBrowser;

@@ -59,7 +59,6 @@ public:
     /// Sorts by a column's text byte by byte: the first sort is ascending, the
     /// sort column again reverses, another column keeps the last direction.
     void sortByColumn(UrlColumn column);
-    std::optional<UrlColumn> sortColumn() const { return m_sortColumn; }
     bool sortAscending() const { return m_sortAscending; }
 
     /// Grows whenever rows are added, removed or moved, so a holder of a row
